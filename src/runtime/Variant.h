@@ -42,6 +42,7 @@ public:
     // Presence test: nothing and the empty text both count as absent.
     bool present() const;
 
+    // Same kind and same value (a single and a double of equal value are equal).
     bool operator==(const Variant &other) const;
 
 private:
@@ -52,7 +53,8 @@ private:
 };
 
 // Number to text with the decimal comma, no grouping, no trailing zeros, at most
-// `digits` significant digits (15 for double precision, 7 for single).
+// `digits` significant digits (15 for double precision, 7 for single). Plain digits up to 21
+// whole digits and down to 15 decimal places; beyond, a mantissa and exponent ("1,5E+25").
 QString numberText(double value, int digits = 15);
 
 // Italian conversion of a typed text ("1250,50", "-3", " 7 ", "1.250,5"); nullopt when the

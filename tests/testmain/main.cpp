@@ -3,6 +3,9 @@
 
 int main(int argc, char **argv)
 {
+    // Tests never need a display; CTest also lists them right after linking, outside its environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
