@@ -1,7 +1,10 @@
+#include "core/Avvio.h"
+
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    Avvio();
     return app.exec();
 }

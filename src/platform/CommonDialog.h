@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
+class QColor;
 class QWidget;
 
 // One file-and-colour dialog object per window, driven through properties like the classic
@@ -17,17 +20,16 @@ public:
     QString DialogTitle;
     QString FileName;       // proposed name before a dialog, the full path chosen after it
     QString Filter;
-    int FilterIndex = 1;
+    int FilterIndex = 1;    // the pair shown first; after a file dialog, the pair the user left selected
     int Flags = 0;          // 1: the colour dialog starts on Color
-    unsigned int Color = 0; // Windows layout: red in the low byte, then green, then blue
+    unsigned int Color = 0; // Windows layout 0x00BBGGRR: red in the low byte, then green, then blue
 
-    bool showOpen();
-    bool showSave();
+    bool showOpen();        // an existing file
+    bool showSave();        // any name; the dialog never asks before overwriting
     bool showColor();
 
     enum class Kind { Open, Save, Color };
-    // What a scripted dialog sees and answers: for files the path (empty = cancel),
-    // for colours the colour (nullopt-like: a negative value = cancel).
+    // What a scripted dialog sees: the properties at the moment the dialog is shown.
     struct Request
     {
         Kind kind;
@@ -38,6 +40,8 @@ public:
         int flags;
         unsigned int color;
     };
+    // What it answers: accepted false is a cancel; otherwise the path (file dialogs)
+    // or the colour in the Windows layout (colour dialog).
     struct Reply
     {
         bool accepted = false;
@@ -47,10 +51,22 @@ public:
     using Handler = std::function<Reply(const Request &)>;
     static void setHandler(Handler handler);    // tests; an empty handler restores real dialogs
 
-    // "a|b|c|d" -> Qt name filters {"a (b)", "c (d)"}, and back to the pair index.
+    // "a|b|c|d" -> Qt name filters {"a (b)", "c (d)"}: the pattern trimmed, ";" between patterns
+    // turned into a blank and "*.*" into "*" (every file, as on the classic dialog); runs of
+    // blanks made single, as Qt's dialog keeps its filters. The Filter property itself stays as
+    // written. A lone trailing description without a pattern is dropped.
     static QStringList qtFilters(const QString &filter);
+    // The 1-based pair of `filter` that a Qt name filter came from, given whole or as the dialog
+    // shows it with its pattern hidden; 0 when none.
+    static int filterIndexOf(const QString &filter, const QString &qtFilter);
+
+    // Colour value conversions between the Windows layout and QColor.
+    static QColor toQColor(unsigned int color);
+    static unsigned int fromQColor(const QColor &color);
 
 private:
-    QWidget *m_owner;
     bool showFile(Kind kind);
+
+    QPointer<QWidget> m_owner;
+    QString m_lastFolder;   // where the next dialog starts when FileName names no folder
 };

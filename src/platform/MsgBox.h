@@ -5,11 +5,12 @@
 
 class QWidget;
 
-// Message boxes shaped like the classic ones: a style made of buttons + icon + default button.
+// Message boxes shaped like the classic ones: a style made of buttons + icon + default button,
+// combined with "|" (plain integers, so that any two parts combine without a cast).
 namespace vb {
-enum Buttons { OKOnly = 0, OKCancel = 1, YesNoCancel = 3, YesNo = 4 };
-enum Icon { Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
-enum DefaultButton { DefaultButton1 = 0, DefaultButton2 = 256, DefaultButton3 = 512 };
+inline constexpr int OKOnly = 0, OKCancel = 1, YesNoCancel = 3, YesNo = 4;             // buttons
+inline constexpr int Critical = 16, Question = 32, Exclamation = 48, Information = 64; // icon
+inline constexpr int DefaultButton1 = 0, DefaultButton2 = 256, DefaultButton3 = 512;  // default
 enum Answer { OK = 1, Cancel = 2, Yes = 6, No = 7 };
 }
 

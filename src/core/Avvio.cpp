@@ -1,0 +1,64 @@
+#include "core/Avvio.h"
+
+#include "core/Modulo.h"
+#include "core/WindowRegistry.h"
+#include "core/frmSplash.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QWidget>
+
+namespace {
+std::function<void()> &fineProgramma()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+} // namespace
+
+static void registraRisorse()
+{
+    Q_INIT_RESOURCE(vantegra);
+}
+
+void CaricaRisorse()
+{
+    static bool fatto = false;
+    if (!fatto) {
+        registraRisorse();
+        fatto = true;
+    }
+}
+
+void RegistraFinestre()
+{
+    WindowRegistry::registerWindow(QStringLiteral("frmSplash"), [] { return new frmSplash; });
+}
+
+void Avvio()
+{
+    CaricaRisorse();
+    ImpostaCostanti();
+    ImpostaMessaggi();
+    RegistraFinestre();
+    // The documents and windows name Century Gothic; URW Gothic is its free look-alike.
+    QFont::insertSubstitution(QStringLiteral("Century Gothic"), QStringLiteral("URW Gothic"));
+    WindowRegistry::show(QStringLiteral("frmSplash"));
+}
+
+void FineSeNessunaFinestra()
+{
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            return;
+    }
+    if (fineProgramma())
+        fineProgramma()();
+    else
+        QCoreApplication::quit();
+}
+
+void setFineProgrammaHandler(std::function<void()> handler)
+{
+    fineProgramma() = std::move(handler);
+}

@@ -1,0 +1,228 @@
+#include "core/Stima.h"
+
+#include "core/Modulo.h"
+#include "runtime/ArchiveRecord.h"
+
+#include <cmath>
+
+namespace {
+
+RowArray *const colonne[] = {&gValoreMercato, &gCostiTotali, &gAnni, &gSuperficie,
+                             &gSaggio, &gValoreArea, &gValoreMq};
+
+bool rigaOccupata(int riga)
+{
+    for (RowArray *c : colonne)
+        if ((*c)[riga].present())
+            return true;
+    return false;
+}
+
+// What the grid accepts from the keyboard: digits and the decimal comma only.
+bool soloCifreEVirgola(const QString &testo)
+{
+    for (QChar c : testo)
+        if (!(c.isDigit() && c.unicode() < 128) && c != u',')
+            return false;
+    return true;
+}
+
+bool terminePlausibile(const Variant &v)
+{
+    if (v.isNumber())
+        return std::isfinite(v.rawNumber());
+    if (v.isText())
+        return soloCifreEVirgola(v.rawText());
+    return true;
+}
+
+} // namespace
+
+ValoreArea calcolaValoreArea(const Variant &vm, const Variant &k, const Variant &a,
+                             const Variant &s, const Variant &r)
+{
+    ValoreArea out;
+    if (a.leading() > LimiteAnni) {
+        out.esito = EsitoCalcolo::AnniOltreLimite;
+        return out;
+    }
+    if (vm.leading() == 0 || k.leading() == 0 || r.leading() == 0 || s.leading() == 0) {
+        out.esito = EsitoCalcolo::Incompleta;
+        return out;
+    }
+    const auto nVm = vm.numeric(), nK = k.numeric(), nA = a.numeric(), nS = s.numeric(),
+               nR = r.numeric();
+    if (!nVm || !nK || !nA || !nS || !nR)
+        return out;
+    const double potenza = std::pow(1 + *nR / 100, *nA);
+    if (potenza == 0 || *nS == 0)
+        return out;
+    const double va = Int((*nVm - *nK) / potenza);
+    const double vaMq = Int(va / *nS * 100 + 0.5) / 100;
+    if (!std::isfinite(va) || !std::isfinite(vaMq))
+        return out;
+    out.esito = EsitoCalcolo::Calcolato;
+    out.va = va;
+    out.vaMq = vaMq;
+    return out;
+}
+
+EsitoCalcolo ricalcolaRiga(int riga)
+{
+    if (!RowArray::isRow(riga))
+        return EsitoCalcolo::NonCalcolabile;
+    const ValoreArea v = calcolaValoreArea(gValoreMercato[riga], gCostiTotali[riga], gAnni[riga],
+                                           gSuperficie[riga], gSaggio[riga]);
+    if (v.esito == EsitoCalcolo::Calcolato) {
+        gValoreArea.set(riga, v.va);
+        gValoreMq.set(riga, v.vaMq);
+    } else {
+        gValoreArea.set(riga, Variant());
+        gValoreMq.set(riga, Variant());
+    }
+    return v.esito;
+}
+
+int contaStime()
+{
+    int n = 0;
+    for (int riga = RowArray::FirstRow; riga <= RowArray::LastRow; ++riga)
+        if (gValoreMercato[riga].leading() > 0)
+            ++n;
+    return n;
+}
+
+bool copiaRiga(int riga)
+{
+    if (riga <= RowArray::FirstRow || riga >= RowArray::LastRow)
+        return false;
+    for (RowArray *c : colonne)
+        c->set(riga, (*c)[riga - 1]);
+    gNumeroStime = contaStime();
+    return true;
+}
+
+void eliminaRiga(int riga)
+{
+    if (!RowArray::isRow(riga))
+        return;
+    const int scelta = rigaSceltaValida();
+    if (scelta == riga)
+        gRigaScelta = QString();
+
+    int ultima = RowArray::LastRow;
+    while (ultima > riga && !rigaOccupata(ultima))
+        --ultima;
+    for (int k = riga; k < ultima; ++k)
+        for (RowArray *c : colonne)
+            c->set(k, (*c)[k + 1]);
+    for (RowArray *c : colonne)
+        c->set(ultima, QString());
+
+    if (scelta > riga && scelta <= ultima)
+        gRigaScelta = QString::number(scelta - 1);
+    gNumeroStime = contaStime();
+}
+
+int rigaSceltaValida()
+{
+    if (!gRigaScelta.present())
+        return 0;
+    const auto n = gRigaScelta.numeric();
+    if (!n || *n != std::floor(*n) || !RowArray::isRow(static_cast<int>(*n)))
+        return 0;
+    return static_cast<int>(*n);
+}
+
+QString primoDatoMancante()
+{
+    const double n = gNumeroStime.leading();
+    if (!gNumeroStime.present() || n <= 0)
+        return QStringLiteral("Digitare almeno i valori di una riga.");
+    static const char *const messaggi[] = {
+        "Digitare il valore di mercato del fabbricato",
+        "Digitare i costi totali per la realizzazione del fabbricato",
+        "Digitare il numero di anni per la redditività del fabbricato",
+        "Digitare la superficie del terreno",
+        "Digitare il saggio di rendimento per i capitali industriali",
+    };
+    const int ultima = std::min(static_cast<int>(n), RowArray::LastRow);
+    for (int i = 1; i <= ultima; ++i)
+        for (int t = 0; t < 5; ++t)
+            if (!(*colonne[t])[i].present())
+                return QString::fromUtf8(messaggi[t]) + " nella riga n." + Str(i) + ".";
+    return QString();
+}
+
+void scriviArchivioDati(ArchiveWriter &writer)
+{
+    writer.add(gNumeroStime);
+    writer.endRecord();
+    const int n = std::min(static_cast<int>(std::max(0.0, gNumeroStime.leading())), RowArray::LastRow);
+    for (int i = 1; i <= n; ++i) {
+        for (int t = 0; t < 5; ++t)
+            writer.add((*colonne[t])[i]);
+        writer.add(gRigaScelta);
+        writer.endRecord();
+    }
+}
+
+bool leggiArchivioDati(const ArchiveReader &reader, ArchivioDati &out, QString *motivo)
+{
+    auto rifiuta = [&](const QString &perche) {
+        if (motivo)
+            *motivo = perche;
+        return false;
+    };
+    QList<QList<Variant>> righe = reader.records();
+    // Blank lines at the end of a file are harmless.
+    while (!righe.isEmpty() && righe.last().size() == 1 && righe.last().first().isEmpty())
+        righe.removeLast();
+    if (righe.isEmpty() || righe.first().size() != 1)
+        return rifiuta(QStringLiteral("la prima riga non contiene il numero delle stime"));
+
+    const auto n = righe.first().first().numeric();
+    if (righe.first().first().isEmpty() || !n || *n != std::floor(*n) || *n < 0
+        || *n > RowArray::LastRow)
+        return rifiuta(QStringLiteral("il numero delle stime deve essere un numero intero da 0 a 100"));
+    const int numero = static_cast<int>(*n);
+    if (righe.size() < numero + 1)
+        return rifiuta(QStringLiteral("il file finisce prima delle %1 righe di stima annunciate").arg(numero));
+    if (righe.size() > numero + 1)
+        return rifiuta(QStringLiteral("il file contiene più righe delle %1 stime annunciate").arg(numero));
+
+    out = ArchivioDati();
+    out.numeroStime = numero;
+    for (int i = 1; i <= numero; ++i) {
+        const QList<Variant> &campi = righe.at(i);
+        if (campi.size() != 6)
+            return rifiuta(QStringLiteral("la riga %1 non ha i sei campi di una stima").arg(i + 1));
+        std::array<Variant, 5> termini;
+        for (int t = 0; t < 5; ++t) {
+            if (!terminePlausibile(campi.at(t)))
+                return rifiuta(QStringLiteral("la riga %1 contiene un dato che non è un numero").arg(i + 1));
+            termini[t] = campi.at(t);
+        }
+        out.righe.append(termini);
+        out.rigaScelta = campi.at(5);
+    }
+    return true;
+}
+
+void applicaArchivioDati(const ArchivioDati &archivio)
+{
+    gNumeroStime = archivio.numeroStime;
+    for (int riga = RowArray::FirstRow; riga <= RowArray::LastRow; ++riga) {
+        if (riga <= archivio.numeroStime) {
+            const auto &termini = archivio.righe.at(riga - 1);
+            for (int t = 0; t < 5; ++t)
+                colonne[t]->set(riga, termini[t]);
+            ricalcolaRiga(riga);
+        } else {
+            for (RowArray *c : colonne)
+                c->set(riga, Variant());
+        }
+    }
+    if (archivio.numeroStime > 0)
+        gRigaScelta = archivio.rigaScelta;
+}
