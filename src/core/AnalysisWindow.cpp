@@ -186,18 +186,18 @@ void AnalysisWindow::creaMenu()
     help->addSeparator();
     voce(help, QStringLiteral("informazioni"), c(f.informazioniCaption), &AnalysisWindow::informazioni_Click);
 
-    // The window-number title keeps its caption, blanks and all, on its menu-bar action; what the
-    // user sees and clicks is a button at the bar's right end, wherever the window's width puts it.
-    QAction *numero = barra->addAction(famiglia::titoloNumero(f));
+    // The window-number title keeps its caption, blanks and all, on its action; the blanks only
+    // pushed it to the right end of the bar, where it stands here as the bar's corner button,
+    // whatever the window's width.
+    auto *numero = new QAction(famiglia::titoloNumero(f), this);
     numero->setObjectName(QStringLiteral("finestra"));
+    numero->setIconText(numero->text().trimmed());
     connect(numero, &QAction::triggered, this, [this] { finestra_Click(); });
-    numero->setVisible(false);
-    m_titoloNumero = new QToolButton(barra);
-    m_titoloNumero->setText(numero->text().trimmed());
-    m_titoloNumero->setAutoRaise(true);
-    m_titoloNumero->setFocusPolicy(Qt::NoFocus);
-    connect(m_titoloNumero, &QToolButton::clicked, numero, &QAction::trigger);
-    barra->setCornerWidget(m_titoloNumero, Qt::TopRightCorner);
+    auto *pulsante = new QToolButton(barra);
+    pulsante->setDefaultAction(numero);
+    pulsante->setAutoRaise(true);
+    pulsante->setFocusPolicy(Qt::NoFocus);
+    barra->setCornerWidget(pulsante, Qt::TopRightCorner);
 }
 
 void AnalysisWindow::creaToolbar()
@@ -264,8 +264,6 @@ void AnalysisWindow::aggiornaComandi()
         abilita(QStringLiteral("Toolbar1_%1").arg(5 + k), si);
     }
     abilita(QStringLiteral("finestra"), esiste(f->guida));
-    if (m_titoloNumero)
-        m_titoloNumero->setEnabled(esiste(f->guida));
     const bool sommario = esiste(famiglia::Sommario);
     abilita(f->guidaAzione, sommario);
     abilita(QStringLiteral("guida"), sommario);

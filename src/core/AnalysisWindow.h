@@ -13,7 +13,6 @@ class clsResize;
 class QAction;
 class QMenu;
 class QToolBar;
-class QToolButton;
 
 // What the seven analysis windows share: the proportional layout of their controls, their one
 // file-and-colour dialog, their current archive name, which outlives the window, and the command
@@ -142,5 +141,4 @@ private:
 
     std::unique_ptr<clsResize> m_resize;
     QToolBar *m_toolbar = nullptr;
-    QToolButton *m_titoloNumero = nullptr;
 };

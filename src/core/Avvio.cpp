@@ -1,5 +1,6 @@
 #include "core/Avvio.h"
 
+#include "core/Dati.h"
 #include "core/Modulo.h"
 #include "core/WindowRegistry.h"
 #include "core/frmSplash.h"
@@ -33,6 +34,7 @@ void CaricaRisorse()
 void RegistraFinestre()
 {
     WindowRegistry::registerWindow(QStringLiteral("frmSplash"), [] { return new frmSplash; });
+    WindowRegistry::registerWindow(QStringLiteral("dati"), [] { return new Dati; });
 }
 
 void Avvio()

@@ -86,6 +86,17 @@ void WindowTest::processEvents()
     QCoreApplication::processEvents();
 }
 
+void WindowTest::standIn(const QString &name)
+{
+    WindowRegistry::registerWindow(name, [] { return new QWidget; });
+}
+
+bool WindowTest::isShown(const QString &name)
+{
+    const QWidget *w = WindowRegistry::existing(name);
+    return w && w->isVisible();
+}
+
 void WindowTest::SetUp()
 {
     CaricaRisorse();

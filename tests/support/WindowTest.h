@@ -95,6 +95,12 @@ protected:
     // Runs what is waiting: destroys unloaded windows.
     static void processEvents();
 
+    // Registers a plain window under `name` in place of the program's own (a help window, say),
+    // for a test about what shows it; the next test's SetUp registers the program's windows again.
+    static void standIn(const QString &name);
+    // Whether the window exists and is visible.
+    static bool isShown(const QString &name);
+
     [[noreturn]] static void fail(const QString &what)
     {
         ADD_FAILURE() << what.toStdString();

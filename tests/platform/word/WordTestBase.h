@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DocxReader.h"
+#include "support/DocxReader.h"
 #include "platform/MsgBox.h"
 #include "platform/word/Word.h"
 

@@ -1,4 +1,4 @@
-#include "DocxReader.h"
+#include "support/DocxReader.h"
 
 #include <QFile>
 #include <QXmlStreamReader>

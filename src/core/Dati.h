@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/AnalysisWindow.h"
+
+#include <QScopedPointer>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class RowArray;
+
+namespace Ui {
+class Dati;
+}
+
+// The main data window: ten grid lines over the appraisal rows 1 to 100, in which the terms of
+// the formula are typed and each complete row's plot value and value per square metre show at
+// once. A click on a row number chooses the row the detail windows work for.
+class Dati : public AnalysisWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Dati(QWidget *parent = nullptr);
+    ~Dati() override;
+
+    static constexpr int Righe = 10;
+
+    void Form_Load() override;
+
+    // The grid refresh every other window calls after writing into the rows.
+    void VScroll1_Change();
+    void num_click(int index);
+    void valoremercat_Change(int index);
+    void costitotal_Change(int index);
+    void ann_Change(int index);
+    void superfic_Change(int index);
+    void sagg_Change(int index);
+    void copiariga_Click(int index);
+    void delriga_Click(int index);
+    void specific_Click(int index);
+
+    void controlla_click() override;
+    void cancelladati_Click() override;
+    void solodati_Click() override;
+    void aiuto_Click();
+    void cmdrelazione_Click();
+
+    // A detail window's result for the chosen row: written into its column, the row recomputed,
+    // the grid refreshed and the main window shown. With no valid row chosen nothing is written
+    // and the user is told to choose one; returns whether the value was written.
+    static bool RiceviTermine(RowArray &colonna, const Variant &valore);
+
+protected:
+    int numeroFinestra() const override { return 1; }
+    ArchiveKind archivio() const override;
+    bool haControllo() const override { return true; }
+    Variant &flagControllo() override;
+    void scriviArchivio(ArchiveWriter &writer) override;
+    bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
+    void dopoLettura() override { VScroll1_Change(); }
+
+private:
+    void colonna_Change(int colonna, int index);
+    void CalcolaRiga();
+    void ContaStime();
+    void SuggerimentoRiga();
+    int rigaDellaLinea(int index) const;
+    static void scriviSeDiverso(QLineEdit *box, const QString &text);
+
+    const QScopedPointer<Ui::Dati> m_ui;
+    std::array<QLabel *, Righe + 1> num{};
+    std::array<QLabel *, Righe + 1> freccia{};
+    std::array<std::array<QLineEdit *, Righe + 1>, 7> caselle{};   // Vm, K, a, S, r, Va, Va/mq
+    std::array<QPushButton *, Righe + 1> copiariga{};
+    std::array<QPushButton *, Righe + 1> delriga{};
+};
