@@ -4,6 +4,8 @@
 #include "core/Modulo.h"
 #include "core/WindowRegistry.h"
 #include "core/frmSplash.h"
+#include "help/RegistraGuide.h"
+#include "help/RegistraInformazioni.h"
 
 #include <QApplication>
 #include <QFont>
@@ -35,6 +37,8 @@ void RegistraFinestre()
 {
     WindowRegistry::registerWindow(QStringLiteral("frmSplash"), [] { return new frmSplash; });
     WindowRegistry::registerWindow(QStringLiteral("dati"), [] { return new Dati; });
+    RegistraFinestreGuida();
+    RegistraFinestreInformazioni();
 }
 
 void Avvio()
