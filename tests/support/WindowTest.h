@@ -12,9 +12,16 @@
 #include <QWidget>
 #include <deque>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <stdexcept>
 
 class QLineEdit;
+
+// Failing comparisons of texts print the texts.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Puts every datum of the shared module back as it is when the program starts.
 void resetModuleData();
