@@ -242,3 +242,13 @@ void ConfermaUscita()
         splash->setCaption(2, QStringLiteral("       elaborazione eseguita con"));
     }
 }
+
+WordSelection &NuovoDocumentoWord()
+{
+    gTabella.reset();
+    gDocumento = nullptr;
+    gWord = std::make_unique<WordApplication>();
+    gWord->setVisible(true);
+    gDocumento = &gWord->Documents().Add();
+    return gWord->Selection();
+}

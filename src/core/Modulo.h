@@ -84,6 +84,10 @@ extern std::unique_ptr<WordApplication> gWord;
 extern WordDocument *gDocumento;
 extern std::optional<WordTable> gTabella;
 
+// Starts an output: a new, visible Word application in gWord (the previous one goes with its
+// documents), a new document in gDocumento, no table yet; returns the selection at its start.
+WordSelection &NuovoDocumentoWord();
+
 // Product name, report title, version, release date and build tag.
 void ImpostaCostanti();
 // The product constants, then the three message titles built afresh.

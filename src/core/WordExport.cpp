@@ -69,14 +69,7 @@ std::optional<WordExport> WordExport::inizia(const QString &titolo, const Intest
         return std::nullopt;
     }
 
-    // A new application for every export; the previous one goes with its (saved) document.
-    gTabella.reset();
-    gDocumento = nullptr;
-    gWord = std::make_unique<WordApplication>();
-    gWord->setVisible(true);
-    gDocumento = &gWord->Documents().Add();
-
-    WordSelection &selezione = gWord->Selection();
+    WordSelection &selezione = NuovoDocumentoWord();
     selezione.Font().setName(QStringLiteral("Century Gothic"));
     selezione.Font().setSize(stile.corpoIntestazione);
     selezione.TypeText(QStringLiteral("STIMA DI UN'AREA FABBRICABILE") + QString(stile.capiIntestazione, QLatin1Char('\r')));

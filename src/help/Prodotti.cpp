@@ -103,14 +103,7 @@ void prodotti::VScroll1_Change()
 
 void prodotti::cmdStampa_Click()
 {
-    // A new Word for every print; the one before goes with its document.
-    gTabella.reset();
-    gDocumento = nullptr;
-    gWord = std::make_unique<WordApplication>();
-    gWord->setVisible(true);
-    gDocumento = &gWord->Documents().Add();
-
-    WordSelection &selezione = gWord->Selection();
+    WordSelection &selezione = NuovoDocumentoWord();
     selezione.Font().setName(QStringLiteral("Century Gothic"));
     selezione.Font().setSize(20);
     selezione.TypeText(QStringLiteral("prodotti software QUIRINDO\r\r"));

@@ -13,14 +13,7 @@ const QString kFont = QStringLiteral("Century Gothic");
 // A new Word with a new document; the product name and the report title at its head.
 WordSelection &nuovoDocumento()
 {
-    // The previous output's application goes, with its document (already saved) and tables.
-    gTabella.reset();
-    gDocumento = nullptr;
-    gWord = std::make_unique<WordApplication>();
-    gWord->setVisible(true);
-    gDocumento = &gWord->Documents().Add();
-
-    WordSelection &selezione = gWord->Selection();
+    WordSelection &selezione = NuovoDocumentoWord();
     selezione.Font().setName(kFont);
     selezione.Font().setSize(20);
     selezione.TypeText(gNomeProgramma.text() + QStringLiteral("\r"));
