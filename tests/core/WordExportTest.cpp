@@ -1,3 +1,4 @@
+#include "support/DocxReader.h"
 #include "support/WindowTest.h"
 
 #include "core/AnalysisWindow.h"
@@ -8,13 +9,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
-
-#include <zip.h>
 
 namespace {
 
-// --- what a word processor finds in the written file: body paragraphs and tables
+// --- what a word processor finds in the written file: body paragraphs and the first paragraph
+//     of every table cell
 
 struct Paragrafo
 {
@@ -37,88 +36,35 @@ struct Documento
     QString errore;
 };
 
-QByteArray parte(const QString &file, const char *nome)
+Paragrafo paragrafo(const docx::Paragraph &p)
 {
-    int err = 0;
-    zip_t *z = zip_open(QFile::encodeName(file).constData(), ZIP_RDONLY, &err);
-    if (!z)
-        return {};
-    QByteArray out;
-    zip_stat_t st;
-    if (zip_stat(z, nome, 0, &st) == 0) {
-        if (zip_file_t *f = zip_fopen(z, nome, 0)) {
-            out.resize(qsizetype(st.size));
-            if (zip_fread(f, out.data(), st.size) != zip_int64_t(st.size))
-                out.clear();
-            zip_fclose(f);
-        }
+    Paragrafo out;
+    out.testo = p.text();
+    out.allineamento = p.jc;
+    if (!p.runs.empty()) {
+        out.font = p.runs.front().font;
+        out.corpo = p.runs.front().size;
     }
-    zip_close(z);
     return out;
 }
 
 Documento leggi(const QString &file)
 {
+    const docx::Document doc = docx::read(file);
     Documento d;
-    const QByteArray xml = parte(file, "word/document.xml");
-    if (xml.isEmpty()) {
-        d.errore = QStringLiteral("no word/document.xml");
-        return d;
-    }
-    QXmlStreamReader x(xml);
-    Paragrafo p;
-    int tabelle = 0;   // depth
-    bool inCella = false, cellaIniziata = false, inRun = false, inPPr = false;
-    const auto attr = [&x](const char *n) { return x.attributes().value(QLatin1String("w:") + QLatin1String(n)).toString(); };
-    while (!x.atEnd()) {
-        x.readNext();
-        const QStringView n = x.qualifiedName();
-        if (x.isStartElement()) {
-            if (n == u"w:tbl") {
-                ++tabelle;
-                d.tabelle << Tabella();
-            } else if (n == u"w:tr") {
-                d.tabelle.last().righe << QList<Paragrafo>();
-            } else if (n == u"w:tc") {
-                inCella = true;
-                cellaIniziata = false;
-            } else if (n == u"w:p") {
-                p = Paragrafo();
-            } else if (n == u"w:pPr") {
-                inPPr = true;
-            } else if (n == u"w:r") {
-                inRun = true;
-            } else if (n == u"w:jc" && inPPr) {
-                p.allineamento = attr("val");
-            } else if (n == u"w:rFonts" && inRun && p.font.isEmpty()) {
-                p.font = attr("ascii");
-            } else if (n == u"w:sz" && inRun && p.corpo == 0) {
-                p.corpo = attr("val").toDouble() / 2;
-            } else if (n == u"w:t") {
-                p.testo += x.readElementText();
-            }
-        } else if (x.isEndElement()) {
-            if (n == u"w:tbl") {
-                --tabelle;
-            } else if (n == u"w:tc") {
-                inCella = false;
-            } else if (n == u"w:pPr") {
-                inPPr = false;
-            } else if (n == u"w:r") {
-                inRun = false;
-            } else if (n == u"w:p") {
-                if (tabelle > 0 && inCella) {
-                    if (!cellaIniziata)
-                        d.tabelle.last().righe.last() << p;
-                    cellaIniziata = true;
-                } else if (tabelle == 0) {
-                    d.paragrafi << p;
-                }
-            }
+    d.errore = doc.error;
+    for (const docx::Paragraph *p : doc.paragraphs())
+        d.paragrafi << paragrafo(*p);
+    for (const docx::Table *t : doc.tables()) {
+        Tabella tabella;
+        for (const auto &riga : t->rows) {
+            QList<Paragrafo> celle;
+            for (const docx::Cell &cella : riga)
+                celle << (cella.paragraphs.empty() ? Paragrafo() : paragrafo(cella.paragraphs.front()));
+            tabella.righe << celle;
         }
+        d.tabelle << tabella;
     }
-    if (x.hasError())
-        d.errore = x.errorString();
     return d;
 }
 
