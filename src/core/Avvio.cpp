@@ -1,5 +1,6 @@
 #include "core/Avvio.h"
 
+#include "analyses/value_lot_rate/RegistraSuperficie.h"
 #include "core/Dati.h"
 #include "core/Modulo.h"
 #include "core/WindowRegistry.h"
@@ -39,6 +40,7 @@ void RegistraFinestre()
     WindowRegistry::registerWindow(QStringLiteral("dati"), [] { return new Dati; });
     RegistraFinestreGuida();
     RegistraFinestreInformazioni();
+    RegistraFinestraSuperficie();
 }
 
 void Avvio()
