@@ -1,5 +1,6 @@
 #include "core/Avvio.h"
 
+#include "analyses/value_lot_rate/RegistraCapitali.h"
 #include "analyses/value_lot_rate/RegistraSuperficie.h"
 #include "core/Dati.h"
 #include "core/Modulo.h"
@@ -41,6 +42,7 @@ void RegistraFinestre()
     RegistraFinestreGuida();
     RegistraFinestreInformazioni();
     RegistraFinestraSuperficie();
+    RegistraFinestraCapitali();
 }
 
 void Avvio()

@@ -1,0 +1,331 @@
+#include "analyses/value_lot_rate/Capitali.h"
+#include "ui_Capitali.h"
+
+#include "core/Dati.h"
+#include "core/Modulo.h"
+#include "core/Stima.h"
+#include "core/WordExport.h"
+#include "platform/MsgBox.h"
+#include "runtime/ArchiveRecord.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace {
+
+RowArray *const colonneTabella[7] = {&gSaggiFabbricato, &gSaggiCosti, &gSaggiAnni, &gSaggiSuperficie,
+                                     &gSaggiRendimento, &gSaggiValoreArea, &gSaggiValoreMq};
+const char *const nomiCaselle[7] = {"valoremercat", "costitotal", "ann", "superfic",
+                                    "sagg", "valtot", "valmq"};
+constexpr int ColonnaSaggio = 4;
+
+const QColor giallo(255, 255, 0);   // a line number
+const QColor rosso(255, 0, 0);      // the chosen rate's line number
+
+void colora(QLabel *label, const QColor &colore)
+{
+    QPalette p = label->palette();
+    if (p.color(QPalette::Window) == colore)
+        return;
+    p.setColor(QPalette::Window, colore);
+    label->setPalette(p);
+}
+
+void scriviSeDiverso(QLineEdit *box, const QString &testo)
+{
+    // Writing the text a box already holds runs nothing, as the change cascade expects.
+    if (box->text() != testo)
+        box->setText(testo);
+}
+
+// Forwards clicks on a line-number label to the grid.
+class ClicNumero : public QObject
+{
+public:
+    ClicNumero(Capitali *finestra, int index) : QObject(finestra), m_finestra(finestra), m_index(index) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            m_finestra->num_click(m_index);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    Capitali *m_finestra;
+    int m_index;
+};
+
+} // namespace
+
+Capitali::Capitali(QWidget *parent)
+    : AnalysisWindow(parent)
+    , m_ui(new Ui::Capitali)
+{
+    auto *centrale = new QWidget(this);
+    m_ui->setupUi(centrale);
+    centrale->setObjectName(QStringLiteral("centralwidget"));
+    setCentralWidget(centrale);
+    setObjectName(QStringLiteral("capitali"));
+    setWindowTitle(QStringLiteral("Vantegra: valutazione del saggio di rendimento dei capitali industriali"));
+
+    for (int k = 1; k <= Righe; ++k) {
+        const QString n = QString::number(k);
+        num[k] = centrale->findChild<QLabel *>(QStringLiteral("num_") + n);
+        freccia[k] = centrale->findChild<QLabel *>(QStringLiteral("freccia_") + n);
+        for (int c = 0; c < 7; ++c)
+            caselle[c][k] = centrale->findChild<QLineEdit *>(QString::fromLatin1(nomiCaselle[c]) + '_' + n);
+
+        num[k]->installEventFilter(new ClicNumero(this, k));
+        num[k]->setCursor(Qt::PointingHandCursor);
+        connect(caselle[0][k], &QLineEdit::textChanged, this, [this, k] { valoremercat_Change(k); });
+        connect(caselle[1][k], &QLineEdit::textChanged, this, [this, k] { costitotal_Change(k); });
+        connect(caselle[2][k], &QLineEdit::textChanged, this, [this, k] { ann_Change(k); });
+        connect(caselle[3][k], &QLineEdit::textChanged, this, [this, k] { superfic_Change(k); });
+        connect(caselle[4][k], &QLineEdit::textChanged, this, [this, k] { sagg_Change(k); });
+    }
+    for (int i = 1; i <= 5; ++i) {
+        auto *testa = centrale->findChild<QPushButton *>(QStringLiteral("specific_%1").arg(i));
+        connect(testa, &QPushButton::clicked, this, [this, i] { specific_Click(i); });
+    }
+
+    const auto prepara = [](QScrollBar *barra, const BarraSaggio &b) {
+        barra->setRange(b.minimo, b.massimo);
+        barra->setSingleStep(1);
+        barra->setPageStep(25);
+    };
+    prepara(m_ui->HScroll1, BarraMinimo);
+    prepara(m_ui->HScroll2, BarraMassimo);
+    prepara(m_ui->HScroll3, BarraIncremento);
+    connect(m_ui->HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    connect(m_ui->HScroll2, &QScrollBar::valueChanged, this, [this] { HScroll2_Change(); });
+    connect(m_ui->HScroll3, &QScrollBar::valueChanged, this, [this] { HScroll3_Change(); });
+    connect(m_ui->VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    connect(m_ui->aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
+
+    setupCommandFamily();
+}
+
+Capitali::~Capitali() = default;
+
+void Capitali::Form_Load()
+{
+    AnalysisWindow::Form_Load();
+    SaggiPrimaRiga = 1;
+    ImpostaMessaggi();
+    // A window loaded again shows the table as it was left, then goes back to 7 to 10 by 0,25.
+    VScroll1_Change();
+    m_ui->HScroll1->setValue(BarraMinimo.iniziale);
+    m_ui->HScroll2->setValue(BarraMassimo.iniziale);
+    m_ui->HScroll3->setValue(BarraIncremento.iniziale);
+    HScroll1_Change();
+    HScroll2_Change();
+    HScroll3_Change();
+}
+
+// --- the range ------------------------------------------------------------------------------
+
+void Capitali::HScroll1_Change() { barra_Change(m_ui->HScroll1, m_ui->min); }
+void Capitali::HScroll2_Change() { barra_Change(m_ui->HScroll2, m_ui->max); }
+void Capitali::HScroll3_Change() { barra_Change(m_ui->HScroll3, m_ui->increm); }
+
+void Capitali::barra_Change(QScrollBar *barra, QLineEdit *box)
+{
+    scriviSeDiverso(box, testoPercentuale(barra->value()));
+    SuggerimentoRendimento();
+    calcoloarea();
+}
+
+void Capitali::calcoloarea()
+{
+    if (calcolaTabellaSaggi(m_ui->min->text(), m_ui->max->text(), m_ui->increm->text()) == EsitoSaggi::Fermato)
+        return;
+    // A table cut off at a hundred rates is shown too, so that a line never offers a rate other
+    // than the one the table holds.
+    VScroll1_Change();
+}
+
+// --- the grid -------------------------------------------------------------------------------
+
+void Capitali::VScroll1_Change()
+{
+    SaggiPrimaRiga = m_ui->VScroll1->value();
+    for (int k = 1; k <= Righe; ++k) {
+        const int riga = SaggiPrimaRiga + k - 1;
+        const QString numero = QString::number(riga);
+        if (num[k]->text() != numero)
+            num[k]->setText(numero);
+        // A cell whose text changes runs its handler, which computes the table again and
+        // refreshes the grid from within; the cells after it are then already up to date.
+        for (int c = 0; c < 7; ++c)
+            scriviSeDiverso(caselle[c][k], (*colonneTabella[c])[riga].text());
+
+        const bool scelta = gRigaSaggio.leading() == riga;
+        colora(num[k], scelta ? rosso : giallo);
+        freccia[k]->setVisible(scelta);
+        num[k]->setToolTip(QStringLiteral("cliccare per inserire nella finestra Dati i valori della riga n. ") + numero);
+    }
+}
+
+void Capitali::valoremercat_Change(int index) { cella_Change(0, index); }
+void Capitali::costitotal_Change(int index) { cella_Change(1, index); }
+void Capitali::ann_Change(int index) { cella_Change(2, index); }
+void Capitali::superfic_Change(int index) { cella_Change(3, index); }
+void Capitali::sagg_Change(int index) { cella_Change(ColonnaSaggio, index); }
+
+void Capitali::cella_Change(int colonna, int index)
+{
+    SaggiRigaCorrente = SaggiPrimaRiga + index - 1;
+    colonneTabella[colonna]->set(SaggiRigaCorrente, caselle[colonna][index]->text());
+    if (colonna == ColonnaSaggio)
+        ContaSaggi();
+    SuggerimentoRendimento();
+    calcoloarea();
+}
+
+void Capitali::ContaSaggi()
+{
+    gNumeroSaggi = contaSaggi();
+}
+
+void Capitali::num_click(int index)
+{
+    // A rate chosen while no appraisal row is chosen would reach no row: the main window's
+    // message says so and the choice is not made.
+    const QString riga = num[index]->text();
+    const Variant saggio = gSaggiRendimento[riga.toInt()];
+    if (rigaSceltaValida() == 0) {
+        Dati::RiceviTermine(gSaggio, saggio);   // writes nothing and tells the user
+        return;
+    }
+    for (int k = 1; k <= Righe; ++k)
+        colora(num[k], giallo);
+    colora(num[index], rosso);
+    // The arrow moves at the next refresh of this grid.
+    gRigaSaggio = riga;
+    // A line beyond the table gives the empty text: the row's rate is emptied.
+    Dati::RiceviTermine(gSaggio, saggio);
+}
+
+void Capitali::specific_Click(int)
+{
+    MsgBox(QStringLiteral("I dati specifici relativi possono essere introdotti partendo dalla finestra Dati."),
+           vb::Information, gTitoloAiuto.text());
+}
+
+// --- check, help, hint ----------------------------------------------------------------------
+
+void Capitali::controlla_click()
+{
+    const bool frecciaMostrata = std::any_of(freccia.begin() + 1, freccia.end(),
+                                             [](const QLabel *f) { return !f->isHidden(); });
+    if (!frecciaMostrata)
+        MsgBox(QStringLiteral("Scegli il tasso di rendimento (cliccando sul numero d'ordine corrispondente) che "
+                              "meglio risponde alla situazione della zona e del mercato. Esso andrà inserito "
+                              "automaticamente nei dati della valutazione del terreno."),
+               vb::Information, gTitoloControllo);
+    else
+        MsgBox(QStringLiteral("Puoi modificare il tasso minimo e massimo o l'incremento. Oppure puoi tornare alla "
+                              "finestra Dati."),
+               vb::Information, gTitoloControllo);
+}
+
+void Capitali::aiuto_Click()
+{
+    MsgBox(QStringLiteral("- Scegli il tasso minimo e massimo di rendimento dei capitali industriali;\r"
+                          "- poi determina l'incremento che vuoi utilizzare per visualizzare le variazioni della "
+                          "valutazione del terreno;\r"
+                          "- quindi scegli il dato più congruo del tasso, da immettere per la stima, cliccando "
+                          "nell'apposita casella laterale alla riga."),
+           vb::Information, gTitoloAiuto.text());
+}
+
+void Capitali::SuggerimentoRendimento()
+{
+    // Reads the first line before the computation that follows rebuilds the table.
+    if (caselle[0][1]->text().isEmpty())
+        m_ui->passo->setText(QStringLiteral("tornare alla finestra Dati per immettere i valori necessari alla "
+                                            "stima del terreno"));
+    else
+        m_ui->passo->setText(QStringLiteral("prelevare i dati dall'archivio o scegliere il tasso più congruo per "
+                                            "la valutazione del terreno cliccando nell'apposita casella laterale"));
+}
+
+// --- archive --------------------------------------------------------------------------------
+
+AnalysisWindow::ArchiveKind Capitali::archivio() const
+{
+    return {QStringLiteral("Vantegra-rendimento-"),
+            QStringLiteral("Tutti i file (*.*)|*.*|File Vantegra-rendimento- | Vantegra-rendimento-*"),
+            QStringLiteral("File Vantegra-rendimento- | Vantegra-rendimento-*"),
+            QStringLiteral("del saggio di rendimento")};
+}
+
+void Capitali::scriviArchivio(ArchiveWriter &writer)
+{
+    ArchivioSaggi archivio;
+    archivio.minimo = m_ui->HScroll1->value();
+    archivio.massimo = m_ui->HScroll2->value();
+    archivio.incremento = m_ui->HScroll3->value();
+    archivio.rigaSaggio = gRigaSaggio;
+    scriviArchivioSaggi(writer, archivio);
+}
+
+bool Capitali::leggiArchivio(const ArchiveReader &reader, QString *motivo)
+{
+    ArchivioSaggi archivio;
+    if (!leggiArchivioSaggi(reader, archivio, motivo))
+        return false;
+    gRigaSaggio = archivio.rigaSaggio;
+    m_ui->HScroll1->setValue(archivio.minimo);
+    m_ui->HScroll2->setValue(archivio.massimo);
+    m_ui->HScroll3->setValue(archivio.incremento);
+    HScroll1_Change();
+    HScroll2_Change();
+    HScroll3_Change();
+    return true;
+}
+
+void Capitali::dopoLettura()
+{
+    m_ui->VScroll1->setValue(1);
+    VScroll1_Change();
+    if (!gSaggiFabbricato[1].present()) {
+        MsgBox(QStringLiteral("Non vi sono dati di stima, prelevarli tramite la finestra Dati."), vb::Critical,
+               gTitoloControllo);
+        MostraDati();
+    }
+}
+
+// --- Word export ----------------------------------------------------------------------------
+
+void Capitali::solodati_Click()
+{
+    auto ex = WordExport::inizia(QStringLiteral("Finestra saggio di rendimento"));
+    if (!ex)
+        return;
+    const int n = std::clamp(static_cast<int>(gNumeroSaggi.leading()), 0, MassimoSaggi);
+    auto t = ex->tabella(n + 2, 8);
+    static const char *const testata[] = {"numero", "fabbricato", "costi", "redditività",
+                                          "superficie", "rendimento", "valore area", "valore"};
+    static const char *const unita[] = {"", "euro", "euro", "anni", "mq.", "%", "euro", "euro/mq."};
+    for (int c = 1; c <= 8; ++c) {
+        t.cella(1, c, QString::fromUtf8(testata[c - 1]));
+        t.cella(2, c, QString::fromUtf8(unita[c - 1]));
+    }
+    for (int i = 1; i <= n; ++i) {
+        t.cella(2 + i, 1, Str(i));
+        for (int c = 0; c < 7; ++c)
+            t.numero(2 + i, c + 2, (*colonneTabella[c])[i]);
+    }
+    ex->formatta(t);
+    ex->allineaDestra(1, 2, 8);
+    ex->salva(QStringLiteral("-SaggioVantegra-"));
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "analyses/value_lot_rate/TabellaSaggi.h"
+#include "core/AnalysisWindow.h"
+
+#include <QScopedPointer>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace Ui {
+class Capitali;
+}
+
+// The rate window: for the appraisal row chosen in the main data window it lays out the plot
+// value over a range of rates of return (a minimum, a maximum and an increment, each on a bar),
+// in a grid of ten lines over the rate table; a click on a line's number writes that line's rate
+// into the chosen row.
+class Capitali : public AnalysisWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Capitali(QWidget *parent = nullptr);
+    ~Capitali() override;
+
+    static constexpr int Righe = 10;
+
+    void Form_Load() override;
+
+    // Rebuilds the rate table from the range and the chosen appraisal row, then refreshes the
+    // grid. The main data window calls it by name before showing this window.
+    Q_INVOKABLE void calcoloarea();
+    // Shows the ten table rows from the one the grid's scroll bar stands at.
+    void VScroll1_Change();
+
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void HScroll3_Change();
+    void valoremercat_Change(int index);
+    void costitotal_Change(int index);
+    void ann_Change(int index);
+    void superfic_Change(int index);
+    void sagg_Change(int index);
+    void num_click(int index);
+    void specific_Click(int index);
+    void aiuto_Click();
+
+    void controlla_click() override;
+    void solodati_Click() override;
+
+protected:
+    int numeroFinestra() const override { return 6; }
+    ArchiveKind archivio() const override;
+    void scriviArchivio(ArchiveWriter &writer) override;
+    bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
+    void dopoLettura() override;
+
+private:
+    void barra_Change(QScrollBar *barra, QLineEdit *box);
+    void cella_Change(int colonna, int index);
+    void ContaSaggi();
+    void SuggerimentoRendimento();
+
+    const QScopedPointer<Ui::Capitali> m_ui;
+    std::array<QLabel *, Righe + 1> num{};
+    std::array<QLabel *, Righe + 1> freccia{};
+    std::array<std::array<QLineEdit *, Righe + 1>, 7> caselle{};   // Vm, K, a, S, r, Va, Va/mq
+
+    // The grid's own rows, apart from the main grid's: the first one shown and the one edited.
+    int SaggiPrimaRiga = 1;
+    int SaggiRigaCorrente = 0;
+};
