@@ -52,6 +52,11 @@ AnalysisWindow::~AnalysisWindow() = default;
 
 void AnalysisWindow::Form_Load()
 {
+    // The layout class records the controls on the client area they were designed for: the
+    // window at its design size, with its menu bar and toolbar already in place.
+    resize(clsResize::kAnalysisWidth / clsResize::kTwipsPerPixel, clsResize::kAnalysisHeight / clsResize::kTwipsPerPixel);
+    if (layout())
+        layout()->activate();
     m_resize = std::make_unique<clsResize>();
     m_resize->SourceForm(this);
     const unsigned char percent = 75;

@@ -2,12 +2,14 @@
 
 #include "analyses/value_lot_rate/RegistraCapitali.h"
 #include "analyses/value_lot_rate/RegistraSuperficie.h"
+#include "analyses/value_lot_rate/RegistraValore.h"
 #include "core/Dati.h"
 #include "core/Modulo.h"
 #include "core/WindowRegistry.h"
 #include "core/frmSplash.h"
 #include "help/RegistraGuide.h"
 #include "help/RegistraInformazioni.h"
+#include "report/RegistraFrontespizio.h"
 
 #include <QApplication>
 #include <QFont>
@@ -43,6 +45,8 @@ void RegistraFinestre()
     RegistraFinestreInformazioni();
     RegistraFinestraSuperficie();
     RegistraFinestraCapitali();
+    RegistraFinestraValore();
+    RegistraFinestraFrontespizio();
 }
 
 void Avvio()

@@ -71,7 +71,10 @@ int MsgBox(const QString &text, int style, const QString &title)
         return handler(record);
 
     const QString caption = title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
-    QMessageBox box(qtIcon(record.icon()), caption, text, QMessageBox::NoButton,
+    // Texts break their lines with Chr(13), alone or followed by Chr(10).
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(qtIcon(record.icon()), caption, shown, QMessageBox::NoButton,
                     QApplication::activeWindow());
 
     const QList<BoxButton> choices = buttonsOf(record.buttons());

@@ -112,6 +112,15 @@ TEST(MsgBoxReal, ShowsTextTitleIconAndItalianButtons)
         });
         MsgBox(QStringLiteral("Procedere?"), vb::OKCancel | vb::Critical);
     }
+    QString lines;
+    {
+        OnNextModal answer([&](QMessageBox *box) {
+            lines = box->text();
+            box->accept();
+        });
+        MsgBox(QStringLiteral("- uno;\r- due;\r\n- tre."), vb::Information);
+    }
+    EXPECT_EQ(lines, QStringLiteral("- uno;\n- due;\n- tre.")) << "Chr(13) breaks the line";
     EXPECT_EQ(text, QStringLiteral("Salvare?"));
     EXPECT_EQ(title, QStringLiteral("Vantegra"));
     EXPECT_EQ(icon, QMessageBox::Warning);

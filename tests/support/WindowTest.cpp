@@ -1,5 +1,13 @@
 #include "support/WindowTest.h"
 
+#include "analyses/value_lot_rate/CalcoloValore.h"
+#include "analyses/value_lot_rate/Superficie.h"
+#include "analyses/value_lot_rate/TabellaSaggi.h"
+#include "help/Prodotti.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
 #include "core/Avvio.h"
 #include "core/Modulo.h"
 
@@ -50,6 +58,17 @@ void resetModuleData()
     gDocumento = nullptr;
     gWord.reset();
 
+    // The windows' own module data.
+    valore::azzeraDatiModulo();
+    for (Variant &campo : gDatiUrbanistici)
+        campo = Variant();
+    for (RowArray *rows : {&gSaggiFabbricato, &gSaggiCosti, &gSaggiAnni, &gSaggiSuperficie,
+                           &gSaggiRendimento, &gSaggiValoreArea, &gSaggiValoreMq})
+        rows->clear();
+    gNumeroSaggi = Variant();
+    gRigaSaggio = Variant();
+    gAnnoListino = Variant();
+
     // The start sets the constants and titles before any window but the splash is shown.
     ImpostaCostanti();
     ImpostaMessaggi();
@@ -99,6 +118,9 @@ bool WindowTest::isShown(const QString &name)
 
 void WindowTest::SetUp()
 {
+    // The user's own settings (the studio's name, say) never reach a test, nor the reverse.
+    static QTemporaryDir impostazioni;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, impostazioni.path());
     CaricaRisorse();
     unloadEveryWindow();
     WindowRegistry::clearStates();
