@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLayout>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,7 +55,8 @@ void AnalysisWindow::Form_Load()
 {
     // The layout class records the controls on the client area they were designed for: the
     // window at its design size, with its menu bar and toolbar already in place.
-    resize(clsResize::kAnalysisWidth / clsResize::kTwipsPerPixel, clsResize::kAnalysisHeight / clsResize::kTwipsPerPixel);
+    resize(qRound(clsResize::kAnalysisWidth / clsResize::kTwipsPerPixel),
+           qRound(clsResize::kAnalysisHeight / clsResize::kTwipsPerPixel));
     if (layout())
         layout()->activate();
     m_resize = std::make_unique<clsResize>();

@@ -20,11 +20,10 @@
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 
 int toPixels(double twips)
 {
-    return int(std::lround(twips / kTwipsPerPixel));
+    return int(std::lround(twips / clsResize::kTwipsPerPixel));
 }
 
 // Nearest whole twip, ties to even, as the design values are kept.

@@ -86,7 +86,7 @@ public:
     // The load step of the seven analysis windows after SizeFormToScreen(75): their own size,
     // Height 6825 and then Width 9600 twips (640 x 455 pixels), keeping the centred Top and
     // Left. SizeAnalysisForm does the three steps and lays the controls out for the final size.
-    static constexpr int kTwipsPerPixel = 15;
+    static constexpr double kTwipsPerPixel = 15.0;
     static constexpr int kAnalysisHeight = 6825;
     static constexpr int kAnalysisWidth = 9600;
     void SizeAnalysisForm();

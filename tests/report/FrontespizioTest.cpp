@@ -47,10 +47,10 @@ protected:
     {
         ASSERT_TRUE(impostazioni.isValid());
         ASSERT_TRUE(cartella.isValid());
-        // The studio's data go to a settings folder of the test's own, never the user's.
+        WindowTest::SetUp();
+        // The studio's data go to a settings folder of this test's own, read back from there.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, impostazioni.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, impostazioni.path());
-        WindowTest::SetUp();
         RegistraFinestraFrontespizio();
         WordExport::setCartella(cartella.path());
         f = show<Frontespizio>(QStringLiteral("frontespizio"));
