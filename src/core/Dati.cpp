@@ -1,6 +1,7 @@
 #include "core/Dati.h"
 #include "ui_Dati.h"
 
+#include "core/Controlli.h"
 #include "core/Modulo.h"
 #include "core/Stima.h"
 #include "core/WindowRegistry.h"
@@ -28,15 +29,6 @@ const char *const nomiCaselle[7] = {"valoremercat", "costitotal", "ann", "superf
 const QColor giallo(255, 255, 0);   // an ordinary row number
 const QColor rosso(255, 0, 0);      // the chosen row's number
 
-void colora(QLabel *label, const QColor &colore)
-{
-    QPalette p = label->palette();
-    if (p.color(QPalette::Window) == colore)
-        return;
-    p.setColor(QPalette::Window, colore);
-    label->setPalette(p);
-}
-
 QIcon iconaCancella()
 {
     QPixmap pm(12, 12);
@@ -56,26 +48,6 @@ bool soloCifreEVirgola(const QString &testo)
             return false;
     return true;
 }
-
-// Forwards clicks on a row-number label to the grid.
-class ClicEtichetta : public QObject
-{
-public:
-    ClicEtichetta(Dati *dati, int index) : QObject(dati), m_dati(dati), m_index(index) {}
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            m_dati->num_click(m_index);
-            return true;
-        }
-        return false;
-    }
-
-private:
-    Dati *m_dati;
-    int m_index;
-};
 
 const QString messaggioNessunaRiga = QStringLiteral(
     "Cliccare sul numero di riga della stima a cui riferire i dati specifici della prossima "
@@ -104,7 +76,7 @@ Dati::Dati(QWidget *parent)
         for (int c = 0; c < 7; ++c)
             caselle[c][j] = centrale->findChild<QLineEdit *>(QString::fromLatin1(nomiCaselle[c]) + '_' + n);
 
-        num[j]->installEventFilter(new ClicEtichetta(this, j));
+        alClic(num[j], [this, j] { num_click(j); });
         num[j]->setCursor(Qt::PointingHandCursor);
         delriga[j]->setIcon(cancella);
         connect(caselle[0][j], &QLineEdit::textChanged, this, [this, j] { valoremercat_Change(j); });
@@ -138,13 +110,6 @@ void Dati::Form_Load()
 
 // --- the grid --------------------------------------------------------------------------------
 
-void Dati::scriviSeDiverso(QLineEdit *box, const QString &text)
-{
-    // Writing the text a box already holds runs nothing, as the change cascade expects.
-    if (box->text() != text)
-        box->setText(text);
-}
-
 int Dati::rigaDellaLinea(int index) const
 {
     return num[index]->text().toInt();
@@ -158,10 +123,10 @@ void Dati::VScroll1_Change()
         const int riga = static_cast<int>(gPrimaRiga.leading()) + j - 1;
         num[j]->setText(QString::number(riga));
         for (int c = 0; c < 7; ++c)
-            scriviSeDiverso(caselle[c][j], (*colonneRighe[c])[riga].text());
+            scriviTesto(caselle[c][j], (*colonneRighe[c])[riga].text());
 
         const bool scelto = riga == scelta;
-        colora(num[j], scelto ? rosso : giallo);
+        coloraSfondo(num[j], scelto ? rosso : giallo);
         freccia[j]->setVisible(scelto);
 
         num[j]->setToolTip(QStringLiteral("cliccare per inserire i dati particolareggiati della stima n.") + Str(riga));
@@ -173,8 +138,8 @@ void Dati::VScroll1_Change()
 void Dati::num_click(int index)
 {
     for (int j = 1; j <= Righe; ++j)
-        colora(num[j], giallo);
-    colora(num[index], rosso);
+        coloraSfondo(num[j], giallo);
+    coloraSfondo(num[index], rosso);
     gRigaScelta = num[index]->text();
     VScroll1_Change();
 }

@@ -68,7 +68,6 @@ private:
     void ContaStime();
     void SuggerimentoRiga();
     int rigaDellaLinea(int index) const;
-    static void scriviSeDiverso(QLineEdit *box, const QString &text);
 
     const QScopedPointer<Ui::Dati> m_ui;
     std::array<QLabel *, Righe + 1> num{};

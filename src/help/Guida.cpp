@@ -37,14 +37,6 @@ QFont fontGuida(double punti, bool grassetto)
     return font;
 }
 
-void coloraSfondo(QWidget *widget, const QColor &colore)
-{
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, colore);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
-
 Guida::Guida(const QString &nome, QWidget *parent)
     : QWidget(parent)
     , m_ui(new Ui::Guida)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Controlli.h"
+
 #include "core/WindowRegistry.h"
 
 #include <QColor>
@@ -59,7 +61,5 @@ private:
 QFont fontGuida(double punti, bool grassetto = false);
 // The help windows' light yellow, behind the window and its labels.
 inline const QColor kGialloGuida(255, 255, 192);
-// Fills the widget's background with the colour.
-void coloraSfondo(QWidget *widget, const QColor &colore);
 // Twips (15 to a pixel) to whole pixels.
 int pixelDaTwips(double twips);

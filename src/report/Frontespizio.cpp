@@ -1,6 +1,7 @@
 #include "report/Frontespizio.h"
 #include "ui_Frontespizio.h"
 
+#include "core/Controlli.h"
 #include "core/Modulo.h"
 #include "core/WordExport.h"
 #include "platform/MsgBox.h"
@@ -28,14 +29,6 @@ constexpr int indiceLuogo = 5;
 const QString chiaveControllo = QStringLiteral("ControlloFrontespizio");
 const QString chiaveStampa = QStringLiteral("StampaInCorso");
 
-void colora(QWidget *w, const QColor &colore)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colore);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
 } // namespace
 
 Frontespizio::Frontespizio(QWidget *parent)
@@ -53,12 +46,12 @@ Frontespizio::Frontespizio(QWidget *parent)
         m_testi[size_t(i)] = centrale->findChild<QLineEdit *>(DatiFrontespizio::nomi()[size_t(i)]);
     for (int i = 1; i <= 10; ++i) {
         Label2[size_t(i)] = centrale->findChild<QLabel *>(QStringLiteral("Label2_%1").arg(i));
-        colora(Label2[size_t(i)], giallo);
+        coloraSfondo(Label2[size_t(i)], giallo);
     }
-    colora(m_ui->Label1, giallo);
-    colora(m_ui->passo, giallo);
+    coloraSfondo(m_ui->Label1, giallo);
+    coloraSfondo(m_ui->passo, giallo);
     for (QLabel *studio : {m_ui->Labelstudio, m_ui->labelindirizzo}) {
-        colora(studio, ciano);
+        coloraSfondo(studio, ciano);
         // Whatever the user typed as the studio's name is shown as it is, never as markup.
         studio->setTextFormat(Qt::PlainText);
         studio->setToolTip(QStringLiteral("doppio clic per modificare i dati dello studio"));
@@ -96,12 +89,6 @@ void Frontespizio::Form_Load()
 
 // --- texts and status line -------------------------------------------------------------------
 
-void Frontespizio::scriviSeDiverso(QLineEdit *box, const QString &testo)
-{
-    if (box->text() != testo)
-        box->setText(testo);
-}
-
 void Frontespizio::testo_Change(int indice)
 {
     if (m_testi[size_t(indice)]->text().size() > LunghezzaMassima)
@@ -134,7 +121,7 @@ DatiFrontespizio Frontespizio::testi() const
 void Frontespizio::impostaTesti(const DatiFrontespizio &dati)
 {
     for (int i = 0; i < DatiFrontespizio::NumeroTesti; ++i)
-        scriviSeDiverso(m_testi[size_t(i)], dati.testi[size_t(i)]);
+        scriviTesto(m_testi[size_t(i)], dati.testi[size_t(i)]);
 }
 
 // --- window data -----------------------------------------------------------------------------
@@ -196,7 +183,7 @@ void Frontespizio::controlla_click()
 void Frontespizio::cancelladati_Click()
 {
     for (QLineEdit *box : m_testi)
-        scriviSeDiverso(box, QString());
+        scriviTesto(box, QString());
 }
 
 void Frontespizio::aiuto_Click()

@@ -66,7 +66,6 @@ private:
     void testo_Change(int indice);
     void AvvisoLunghezza();
     void mostraStudio();
-    static void scriviSeDiverso(QLineEdit *box, const QString &testo);
 
     const QScopedPointer<Ui::Frontespizio> m_ui;
     std::array<QLineEdit *, DatiFrontespizio::NumeroTesti> m_testi{};

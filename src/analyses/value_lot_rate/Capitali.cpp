@@ -1,6 +1,7 @@
 #include "analyses/value_lot_rate/Capitali.h"
 #include "ui_Capitali.h"
 
+#include "core/Controlli.h"
 #include "core/Dati.h"
 #include "core/Modulo.h"
 #include "core/Stima.h"
@@ -27,42 +28,6 @@ constexpr int ColonnaSaggio = 4;
 const QColor giallo(255, 255, 0);   // a line number
 const QColor rosso(255, 0, 0);      // the chosen rate's line number
 
-void colora(QLabel *label, const QColor &colore)
-{
-    QPalette p = label->palette();
-    if (p.color(QPalette::Window) == colore)
-        return;
-    p.setColor(QPalette::Window, colore);
-    label->setPalette(p);
-}
-
-void scriviSeDiverso(QLineEdit *box, const QString &testo)
-{
-    // Writing the text a box already holds runs nothing, as the change cascade expects.
-    if (box->text() != testo)
-        box->setText(testo);
-}
-
-// Forwards clicks on a line-number label to the grid.
-class ClicNumero : public QObject
-{
-public:
-    ClicNumero(Capitali *finestra, int index) : QObject(finestra), m_finestra(finestra), m_index(index) {}
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            m_finestra->num_click(m_index);
-            return true;
-        }
-        return false;
-    }
-
-private:
-    Capitali *m_finestra;
-    int m_index;
-};
-
 } // namespace
 
 Capitali::Capitali(QWidget *parent)
@@ -83,7 +48,7 @@ Capitali::Capitali(QWidget *parent)
         for (int c = 0; c < 7; ++c)
             caselle[c][k] = centrale->findChild<QLineEdit *>(QString::fromLatin1(nomiCaselle[c]) + '_' + n);
 
-        num[k]->installEventFilter(new ClicNumero(this, k));
+        alClic(num[k], [this, k] { num_click(k); });
         num[k]->setCursor(Qt::PointingHandCursor);
         connect(caselle[0][k], &QLineEdit::textChanged, this, [this, k] { valoremercat_Change(k); });
         connect(caselle[1][k], &QLineEdit::textChanged, this, [this, k] { costitotal_Change(k); });
@@ -138,7 +103,7 @@ void Capitali::HScroll3_Change() { barra_Change(m_ui->HScroll3, m_ui->increm); }
 
 void Capitali::barra_Change(QScrollBar *barra, QLineEdit *box)
 {
-    scriviSeDiverso(box, testoPercentuale(barra->value()));
+    scriviTesto(box, testoPercentuale(barra->value()));
     SuggerimentoRendimento();
     calcoloarea();
 }
@@ -165,10 +130,10 @@ void Capitali::VScroll1_Change()
         // A cell whose text changes runs its handler, which computes the table again and
         // refreshes the grid from within; the cells after it are then already up to date.
         for (int c = 0; c < 7; ++c)
-            scriviSeDiverso(caselle[c][k], (*colonneTabella[c])[riga].text());
+            scriviTesto(caselle[c][k], (*colonneTabella[c])[riga].text());
 
         const bool scelta = gRigaSaggio.leading() == riga;
-        colora(num[k], scelta ? rosso : giallo);
+        coloraSfondo(num[k], scelta ? rosso : giallo);
         freccia[k]->setVisible(scelta);
         num[k]->setToolTip(QStringLiteral("cliccare per inserire nella finestra Dati i valori della riga n. ") + numero);
     }
@@ -206,8 +171,8 @@ void Capitali::num_click(int index)
         return;
     }
     for (int k = 1; k <= Righe; ++k)
-        colora(num[k], giallo);
-    colora(num[index], rosso);
+        coloraSfondo(num[k], giallo);
+    coloraSfondo(num[index], rosso);
     // The arrow moves at the next refresh of this grid.
     gRigaSaggio = riga;
     // A line beyond the table gives the empty text: the row's rate is emptied.

@@ -1,6 +1,7 @@
 #include "analyses/value_lot_rate/Superficie.h"
 #include "ui_Superficie.h"
 
+#include "core/Controlli.h"
 #include "core/Dati.h"
 #include "core/Modulo.h"
 #include "core/WordExport.h"
@@ -21,36 +22,6 @@ namespace {
 
 const QColor giallo(255, 255, 0);     // a field's label
 const QColor magenta(255, 0, 255);    // the label last clicked in its group
-
-void colora(QLabel *label, const QColor &colore)
-{
-    QPalette p = label->palette();
-    if (p.color(QPalette::Window) == colore)
-        return;
-    p.setColor(QPalette::Window, colore);
-    label->setPalette(p);
-}
-
-// Turns a left click on a label into the call of its handler.
-class ClicEtichetta : public QObject
-{
-public:
-    ClicEtichetta(QObject *parent, std::function<void()> azione)
-        : QObject(parent), m_azione(std::move(azione)) {}
-
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            m_azione();
-            return true;
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_azione;
-};
 
 // What each field means, shown when its label is clicked: fields 1 to 19.
 const char *const spiegazioniDati[19] = {
@@ -172,12 +143,12 @@ Superficie::Superficie(QWidget *parent)
     }
     for (int j = 1; j <= 19; ++j) {
         m_descrive[j] = centrale->findChild<QLabel *>(QStringLiteral("descrive_%1").arg(j));
-        m_descrive[j]->installEventFilter(new ClicEtichetta(this, [this, j] { descrive_Click(j); }));
+        alClic(m_descrive[j], [this, j] { descrive_Click(j); });
         m_descrive[j]->setCursor(Qt::PointingHandCursor);
     }
     for (int j = 1; j <= 14; ++j) {
         m_dezona[j] = centrale->findChild<QLabel *>(QStringLiteral("dezona_%1").arg(j));
-        m_dezona[j]->installEventFilter(new ClicEtichetta(this, [this, j] { dezona_Click(j); }));
+        alClic(m_dezona[j], [this, j] { dezona_Click(j); });
         m_dezona[j]->setCursor(Qt::PointingHandCursor);
     }
     RipristinaColoriDati();
@@ -203,13 +174,6 @@ void Superficie::Form_Load()
 
 // --- fields and estimate ---------------------------------------------------------------------
 
-void Superficie::scriviSeDiverso(QLineEdit *box, const QString &testo)
-{
-    // Writing the text a box already holds runs nothing, as the change cascade expects.
-    if (box->text() != testo)
-        box->setText(testo);
-}
-
 QString Superficie::urban(int campo) const
 {
     return campo >= 1 && campo <= NumeroCampiUrbanistici ? m_urban[campo]->text() : QString();
@@ -218,7 +182,7 @@ QString Superficie::urban(int campo) const
 void Superficie::setUrban(int campo, const QString &testo)
 {
     if (campo >= 1 && campo <= NumeroCampiUrbanistici)
-        scriviSeDiverso(m_urban[campo], testo);
+        scriviTesto(m_urban[campo], testo);
 }
 
 QString Superficie::suplot() const { return m_ui->suplot->text(); }
@@ -260,7 +224,7 @@ void Superficie::urban_Change(int index)
     // typed there stays while the other fields are edited.
     if (index == CampoLunghezza || index == CampoLarghezza) {
         if (const std::optional<QString> s = superficieLotto(lunghezza, larghezza))
-            scriviSeDiverso(m_ui->suplot, *s);
+            scriviTesto(m_ui->suplot, *s);
     }
     SuggerimentoSuperficie();
     StimaEdificabilita();
@@ -281,8 +245,8 @@ void Superficie::StimaEdificabilita()
     dati.volumeMassimo = m_urban[8]->text();
     dati.superficie = m_ui->suplot->text();
     const Edificabilita stima = stimaEdificabilita(dati, {m_ui->vol->text(), m_ui->suplord->text()});
-    scriviSeDiverso(m_ui->vol, stima.volume);
-    scriviSeDiverso(m_ui->suplord, stima.superficieLorda);
+    scriviTesto(m_ui->vol, stima.volume);
+    scriviTesto(m_ui->suplord, stima.superficieLorda);
 }
 
 void Superficie::SuggerimentoSuperficie()
@@ -298,26 +262,26 @@ void Superficie::SuggerimentoSuperficie()
 void Superficie::RipristinaColoriDati()
 {
     for (int j = 1; j <= 19; ++j)
-        colora(m_descrive[j], giallo);
+        coloraSfondo(m_descrive[j], giallo);
 }
 
 void Superficie::RipristinaColoriZona()
 {
     for (int j = 1; j <= 14; ++j)
-        colora(m_dezona[j], giallo);
+        coloraSfondo(m_dezona[j], giallo);
 }
 
 void Superficie::descrive_Click(int index)
 {
     RipristinaColoriDati();
-    colora(m_descrive[index], magenta);
+    coloraSfondo(m_descrive[index], magenta);
     MsgBox(QString::fromUtf8(spiegazioniDati[index - 1]), vb::Information, gTitoloAiuto.text());
 }
 
 void Superficie::dezona_Click(int index)
 {
     RipristinaColoriZona();
-    colora(m_dezona[index], magenta);
+    coloraSfondo(m_dezona[index], magenta);
     MsgBox(QString::fromUtf8(spiegazioniZona[index - 1]), vb::Information, gTitoloAiuto.text());
 }
 
@@ -373,10 +337,10 @@ void Superficie::controlla_click()
 void Superficie::cancelladati_Click()
 {
     for (int k = 1; k <= NumeroCampiUrbanistici; ++k)
-        scriviSeDiverso(m_urban[k], QString());
-    scriviSeDiverso(m_ui->suplot, QString());
-    scriviSeDiverso(m_ui->vol, QString());
-    scriviSeDiverso(m_ui->suplord, QString());
+        scriviTesto(m_urban[k], QString());
+    scriviTesto(m_ui->suplot, QString());
+    scriviTesto(m_ui->vol, QString());
+    scriviTesto(m_ui->suplord, QString());
 }
 
 // --- archive ---------------------------------------------------------------------------------

@@ -70,7 +70,6 @@ private:
     void RipristinaColoriDati();
     void RipristinaColoriZona();
     CampiUrbanistici campi() const;
-    static void scriviSeDiverso(QLineEdit *box, const QString &testo);
 
     const QScopedPointer<Ui::Superficie> m_ui;
     std::array<QLineEdit *, NumeroCampiUrbanistici + 1> m_urban{};

@@ -1,6 +1,7 @@
 #include "analyses/value_lot_rate/Valore.h"
 #include "ui_Valore.h"
 
+#include "core/Controlli.h"
 #include "core/Dati.h"
 #include "core/Modulo.h"
 #include "core/WindowRegistry.h"
@@ -59,16 +60,6 @@ const char *const spiegazioni[6] = {
 const QString messaggioImmissione = QStringLiteral("Inserire solo dati numerici e la virgola per i decimali.");
 const QString messaggioCosto = QStringLiteral("Digitare il costo unitario al mq.");
 
-void colora(QLabel *label, const QColor &colore)
-{
-    QPalette p = label->palette();
-    if (p.color(QPalette::Window) == colore)
-        return;
-    p.setColor(QPalette::Window, colore);
-    label->setPalette(p);
-    label->setAutoFillBackground(true);
-}
-
 // A small globe: the price page lives on the web.
 QIcon iconaInternet()
 {
@@ -93,26 +84,6 @@ QIcon iconaInternet()
     return QIcon(pm);
 }
 
-// Forwards a left click on a characteristic's label to the window.
-class ClicCaratteristica : public QObject
-{
-public:
-    ClicCaratteristica(Valore *finestra, int index) : QObject(finestra), m_finestra(finestra), m_index(index) {}
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            m_finestra->caratt_Click(m_index);
-            return true;
-        }
-        return false;
-    }
-
-private:
-    Valore *m_finestra;
-    int m_index;
-};
-
 WindowState &statoFinestra()
 {
     return WindowRegistry::state(NomeFinestra);
@@ -136,10 +107,10 @@ Valore::Valore(QWidget *parent)
         caratt[i] = centrale->findChild<QLabel *>(QStringLiteral("caratt_") + n);
         HScroll1[i] = centrale->findChild<QScrollBar *>(QStringLiteral("HScroll1_") + n);
         coeff[i] = centrale->findChild<QLabel *>(QStringLiteral("coeff_") + n);
-        caratt[i]->installEventFilter(new ClicCaratteristica(this, i));
+        alClic(caratt[i], [this, i] { caratt_Click(i); });
         caratt[i]->setCursor(Qt::PointingHandCursor);
-        colora(caratt[i], giallo);
-        colora(coeff[i], ciano);
+        coloraSfondo(caratt[i], giallo);
+        coloraSfondo(coeff[i], ciano);
         connect(HScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
     }
     for (int k = 1; k <= Righe; ++k) {
@@ -230,8 +201,7 @@ std::array<Variant, 11> Valore::superficiDigitate() const
 
 void Valore::scrivi(QLineEdit *box, const QString &testo)
 {
-    if (box->text() != testo)
-        box->setText(testo);
+    scriviTesto(box, testo);
 }
 
 void Valore::scrivi(QComboBox *box, const QString &testo)
@@ -274,13 +244,13 @@ void Valore::HScroll1_Change(int index)
 void Valore::RipristinaColori()
 {
     for (int i = 1; i <= Caratteristiche; ++i)
-        colora(caratt[i], giallo);
+        coloraSfondo(caratt[i], giallo);
 }
 
 void Valore::caratt_Click(int index)
 {
     RipristinaColori();
-    colora(caratt[index], magenta);
+    coloraSfondo(caratt[index], magenta);
     m_ui->appunti->setText(QString::fromUtf8(spiegazioni[index]));
 }
 
