@@ -1,5 +1,6 @@
 #include "core/Avvio.h"
 
+#include "analyses/costs_times/RegistraCostiTempi.h"
 #include "analyses/value_lot_rate/RegistraCapitali.h"
 #include "analyses/value_lot_rate/RegistraSuperficie.h"
 #include "analyses/value_lot_rate/RegistraValore.h"
@@ -47,6 +48,7 @@ void RegistraFinestre()
     RegistraFinestraCapitali();
     RegistraFinestraValore();
     RegistraFinestraFrontespizio();
+    RegistraFinestreCostiTempi();
 }
 
 void Avvio()

@@ -1,5 +1,6 @@
 #include "support/WindowTest.h"
 
+#include "analyses/costs_times/ModuloCostiTempi.h"
 #include "analyses/value_lot_rate/CalcoloValore.h"
 #include "analyses/value_lot_rate/Superficie.h"
 #include "analyses/value_lot_rate/TabellaSaggi.h"
@@ -59,6 +60,7 @@ void resetModuleData()
     gWord.reset();
 
     // The windows' own module data.
+    AzzeraDatiCostiTempi();
     valore::azzeraDatiModulo();
     for (Variant &campo : gDatiUrbanistici)
         campo = Variant();
