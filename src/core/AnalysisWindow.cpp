@@ -51,6 +51,14 @@ AnalysisWindow::AnalysisWindow(QWidget *parent)
 
 AnalysisWindow::~AnalysisWindow() = default;
 
+void AnalysisWindow::mettiCentrale(QWidget *centrale, const QString &nome, const QString &titolo)
+{
+    centrale->setObjectName(QStringLiteral("centralwidget"));
+    setCentralWidget(centrale);
+    setObjectName(nome);
+    setWindowTitle(titolo);
+}
+
 void AnalysisWindow::Form_Load()
 {
     // The layout class records the controls on the client area they were designed for: the

@@ -109,6 +109,18 @@ public:
     CommonDialog CommonDialog1;
 
 protected:
+    // Sets the window's Designer form up on a new central widget, names the window and gives it
+    // its caption; returns the central widget, the parent of the window's controls.
+    template<class Form>
+    QWidget *impostaForm(Form &form, const QString &nome, const QString &titolo)
+    {
+        auto *centrale = new QWidget(this);
+        form.setupUi(centrale);
+        mettiCentrale(centrale, nome, titolo);
+        return centrale;
+    }
+    void mettiCentrale(QWidget *centrale, const QString &nome, const QString &titolo);
+
     // Builds the menu bar, the toolbar and the colour, and wires the form's buttons found by
     // name (cmduscita, cmdesci, guida, cmdguida, cmddati). Called once, after the form is set up.
     void setupCommandFamily();

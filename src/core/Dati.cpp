@@ -59,12 +59,8 @@ Dati::Dati(QWidget *parent)
     : AnalysisWindow(parent)
     , m_ui(new Ui::Dati)
 {
-    auto *centrale = new QWidget(this);
-    m_ui->setupUi(centrale);
-    centrale->setObjectName(QStringLiteral("centralwidget"));
-    setCentralWidget(centrale);
-    setObjectName(QStringLiteral("dati"));
-    setWindowTitle(QStringLiteral("Vantegra: dati generali per la stima di terreni edificabili"));
+    QWidget *centrale = impostaForm(*m_ui, QStringLiteral("dati"),
+                                    QStringLiteral("Vantegra: dati generali per la stima di terreni edificabili"));
 
     const QIcon cancella = iconaCancella();
     for (int j = 1; j <= Righe; ++j) {

@@ -35,12 +35,8 @@ Frontespizio::Frontespizio(QWidget *parent)
     : AnalysisWindow(parent)
     , m_ui(new Ui::Frontespizio)
 {
-    auto *centrale = new QWidget(this);
-    m_ui->setupUi(centrale);
-    centrale->setObjectName(QStringLiteral("centralwidget"));
-    setCentralWidget(centrale);
-    setObjectName(QStringLiteral("frontespizio"));
-    setWindowTitle(QStringLiteral("Vantegra: dati per il frontespizio della relazione"));
+    QWidget *centrale = impostaForm(*m_ui, QStringLiteral("frontespizio"),
+                                    QStringLiteral("Vantegra: dati per il frontespizio della relazione"));
 
     for (int i = 0; i < DatiFrontespizio::NumeroTesti; ++i)
         m_testi[size_t(i)] = centrale->findChild<QLineEdit *>(DatiFrontespizio::nomi()[size_t(i)]);

@@ -56,10 +56,7 @@ FinestraOpere::~FinestraOpere() = default;
 void FinestraOpere::impostaFinestra(QWidget *centrale)
 {
     m_tabella->setupUi(controllo<QWidget>(centrale, QStringLiteral("opere")));
-    centrale->setObjectName(QStringLiteral("centralwidget"));
-    setCentralWidget(centrale);
-    setObjectName(m_profilo.nome);
-    setWindowTitle(m_profilo.titolo);
+    mettiCentrale(centrale, m_profilo.nome, m_profilo.titolo);
 
     for (int i = 0; i <= opere::NumeroOpere; ++i) {
         const QString n = QString::number(i);

@@ -34,12 +34,8 @@ Capitali::Capitali(QWidget *parent)
     : AnalysisWindow(parent)
     , m_ui(new Ui::Capitali)
 {
-    auto *centrale = new QWidget(this);
-    m_ui->setupUi(centrale);
-    centrale->setObjectName(QStringLiteral("centralwidget"));
-    setCentralWidget(centrale);
-    setObjectName(QStringLiteral("capitali"));
-    setWindowTitle(QStringLiteral("Vantegra: valutazione del saggio di rendimento dei capitali industriali"));
+    QWidget *centrale = impostaForm(*m_ui, QStringLiteral("capitali"),
+                                    QStringLiteral("Vantegra: valutazione del saggio di rendimento dei capitali industriali"));
 
     for (int k = 1; k <= Righe; ++k) {
         const QString n = QString::number(k);

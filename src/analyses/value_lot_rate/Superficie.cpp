@@ -126,12 +126,8 @@ Superficie::Superficie(QWidget *parent)
     : AnalysisWindow(parent)
     , m_ui(new Ui::Superficie)
 {
-    auto *centrale = new QWidget(this);
-    m_ui->setupUi(centrale);
-    centrale->setObjectName(QStringLiteral("centralwidget"));
-    setCentralWidget(centrale);
-    setObjectName(QStringLiteral("superficie"));
-    setWindowTitle(QStringLiteral("Vantegra: dati urbanistici"));
+    QWidget *centrale = impostaForm(*m_ui, QStringLiteral("superficie"),
+                                    QStringLiteral("Vantegra: dati urbanistici"));
     // The form is drawn for the analysis windows' own size (15 twips a pixel): the layout records
     // the controls at this size, so the load's final size shows them as drawn.
     clsResize::SetFormWidth(this, clsResize::kAnalysisWidth);

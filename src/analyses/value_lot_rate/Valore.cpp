@@ -95,12 +95,8 @@ Valore::Valore(QWidget *parent)
     : AnalysisWindow(parent)
     , m_ui(new Ui::Valore)
 {
-    auto *centrale = new QWidget(this);
-    m_ui->setupUi(centrale);
-    centrale->setObjectName(QStringLiteral("centralwidget"));
-    setCentralWidget(centrale);
-    setObjectName(NomeFinestra);
-    setWindowTitle(QStringLiteral("Vantegra: analisi del valore del fabbricato"));
+    QWidget *centrale = impostaForm(*m_ui, NomeFinestra,
+                                    QStringLiteral("Vantegra: analisi del valore del fabbricato"));
 
     for (int i = 1; i <= Caratteristiche; ++i) {
         const QString n = QString::number(i);
