@@ -250,17 +250,18 @@ bool Dati::RiceviTermine(RowArray &colonna, const Variant &valore)
     const int riga = rigaSceltaValida();
     if (riga == 0) {
         MsgBox(messaggioNessunaRiga, vb::Critical, gTitoloControllo);
-        return false;
+    } else {
+        colonna.set(riga, valore);
+        if (&colonna == &gValoreMercato)
+            gNumeroStime = contaStime();
+        ricalcolaRiga(riga);
     }
-    colonna.set(riga, valore);
-    if (&colonna == &gValoreMercato)
-        gNumeroStime = contaStime();
-    ricalcolaRiga(riga);
+    // The main window comes forward either way: it is where a row is chosen.
     if (auto *dati = WindowRegistry::get<Dati>(QStringLiteral("dati"))) {
         dati->VScroll1_Change();
         WindowRegistry::show(QStringLiteral("dati"));
     }
-    return true;
+    return riga != 0;
 }
 
 // --- check, clearing, help, report -----------------------------------------------------------

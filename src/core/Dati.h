@@ -50,7 +50,8 @@ public:
 
     // A detail window's result for the chosen row: written into its column, the row recomputed,
     // the grid refreshed and the main window shown. With no valid row chosen nothing is written
-    // and the user is told to choose one; returns whether the value was written.
+    // and the user is told to choose one (the main window still comes forward); returns whether
+    // the value was written.
     static bool RiceviTermine(RowArray &colonna, const Variant &valore);
 
 protected:
