@@ -456,3 +456,16 @@ TEST_F(SuperficieTest, TheMainWindowsFourthColumnHeadOpensTheLotWindow)
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_TRUE(find<QAction>(dati, "fin5")->isEnabled());
 }
+
+TEST_F(SuperficieTest, TheWindowsButtonsLeadToTheGuideTheMainWindowAndTheExit)
+{
+    click(find<QPushButton>(w, "cmddati"));
+    EXPECT_TRUE(isShown("dati"));
+    click(find<QPushButton>(w, "cmdguida"));
+    EXPECT_TRUE(isShown("sommario"));
+    answerNext(vb::No);
+    click(find<QPushButton>(w, "cmdesci"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].text, "Vuoi uscire da Vantegra?");
+    EXPECT_EQ(find<QPushButton>(w, "cmdesci")->toolTip(), "cliccare per uscire da Vantegra");
+}
