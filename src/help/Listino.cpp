@@ -40,7 +40,9 @@ Listino LeggiListinoDa(const QByteArray &bytes)
 
     reader.next(listino.anno);
     Variant conteggio;
-    const std::optional<double> n = reader.next(conteggio) ? conteggio.numeric() : std::nullopt;
+    // An empty count is no count (an empty field would otherwise read as 0 products).
+    const std::optional<double> n =
+        reader.next(conteggio) && conteggio.present() ? conteggio.numeric() : std::nullopt;
     if (!n || *n < 0 || *n != std::floor(*n) || *n > 1e9) {
         listino.esito = Listino::Esito::ConteggioErrato;
         return listino;

@@ -135,7 +135,8 @@ TEST(Listino, MissingDamagedOrMiscountedFilesGiveNoProducts)
 
     EXPECT_EQ(LeggiListino(QDir::tempPath()).esito, Listino::Esito::FileMancante);   // a folder
     EXPECT_EQ(LeggiListinoDa("2007\r\n1\r\n\"aperto,\"x\",1,2\r\n").esito, Listino::Esito::FileDanneggiato);
-    for (const char *bad : {"2007\r\n\"tre\"\r\n", "2007\r\n-3\r\n", "2007\r\n2.5\r\n", "2007\r\n", ""}) {
+    for (const char *bad : {"2007\r\n\"tre\"\r\n", "2007\r\n-3\r\n", "2007\r\n2.5\r\n", "2007\r\n", "",
+                            "2007,\r\n\"A\",\"x\",1,2\r\n", "2007\r\n\r\n1\r\n\"A\",\"x\",1,2\r\n"}) {
         const Listino l = LeggiListinoDa(bad);
         EXPECT_EQ(l.esito, Listino::Esito::ConteggioErrato) << bad;
         EXPECT_EQ(l.conteggio, 0) << bad;

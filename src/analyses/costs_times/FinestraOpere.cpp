@@ -312,7 +312,7 @@ void FinestraOpere::inform_Click(int index)
 
 void FinestraOpere::aiuto_Click()
 {
-    MsgBox(m_profilo.aiuto.join(QLatin1Char('\n')), vb::Information, gTitoloAiuto.text());
+    MsgBox(m_profilo.aiuto.join(QLatin1Char('\r')), vb::Information, gTitoloAiuto.text());
 }
 
 void FinestraOpere::controlla_click()

@@ -169,7 +169,7 @@ TEST_F(CostareTest, ExplanationsAndHelp)
 
     click(find<QPushButton>(w, "aiuto"));
     ASSERT_EQ(messages.size(), 2);
-    const QStringList righe = messages[1].text.split('\n');
+    const QStringList righe = messages[1].text.split('\r');
     ASSERT_EQ(righe.size(), 6);
     for (const QString &r : righe)
         EXPECT_TRUE(r.startsWith("- ")) << r.toStdString();

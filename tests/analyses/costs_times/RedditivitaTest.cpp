@@ -167,7 +167,7 @@ TEST_F(RedditivitaTest, LoadStateTooltipsAndHelp)
     ASSERT_EQ(messages.size(), 2);
     EXPECT_TRUE(messages[0].text.startsWith("Il tempo richiesto per ottenere il permesso di costruire comunale"));
     EXPECT_EQ(messages[0].title, gTitoloAiuto.text());
-    const QStringList righe = messages[1].text.split('\n');
+    const QStringList righe = messages[1].text.split('\r');
     EXPECT_EQ(righe.size(), 6);
     EXPECT_TRUE(righe.last().contains("TOTALE TEMPI"));
     EXPECT_EQ(messages[1].icon(), vb::Information);
