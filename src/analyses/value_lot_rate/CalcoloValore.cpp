@@ -92,6 +92,11 @@ Totali totali(const std::array<QString, 11> &sup, const std::array<QString, 11> 
     for (int k = 1; k <= Righe; ++k) {
         if (!rigaCompleta(sup[k], ragg[k]))
             continue;
+        // What the entry rule lets through but is no number ("1,,5") counts as nothing; a refused
+        // character keeps the row's last accepted values, as the box keeps what was typed.
+        if ((inputValido(sup[k], false) && !parseItalian(sup[k]))
+            || (inputValido(ragg[k], true) && !parseItalian(ragg[k])))
+            continue;
         if (const std::optional<double> s = lettura(superficiDigitate[k]))
             aggiungi(t.supt, *s);
         // Truncated to the hundredth through its 15-digit text, which keeps 0,29 as 0,29.

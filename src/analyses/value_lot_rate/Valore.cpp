@@ -344,11 +344,18 @@ void Valore::RicalcolaTutto()
         const QString s = sup[k]->text();
         const QString p = testo(ragg[k]);
         // A row whose boxes hold what the entry rule refuses keeps what it had, as when typed.
-        if (!valore::rigaCompleta(s, p) || !valore::inputValido(s, false) || !valore::inputValido(p, true))
+        if (!valore::inputValido(s, false) || !valore::inputValido(p, true))
             continue;
-        const std::optional<QString> ragguagliata = valore::superficieRagguagliata(s, p);
-        if (!ragguagliata)
+        // A row the file leaves incomplete, or with a term that is no number, keeps nothing of what
+        // the window showed before the read.
+        const std::optional<QString> ragguagliata =
+            valore::rigaCompleta(s, p) ? valore::superficieRagguagliata(s, p) : std::nullopt;
+        if (!ragguagliata) {
+            setSuperficieDigitata(k, Variant());
+            scrivi(suptot[k], QString());
+            gSuperficiRagguagliate[k] = Variant();
             continue;
+        }
         setSuperficieDigitata(k, *Variant(s).numeric());
         scrivi(suptot[k], *ragguagliata);
         gSuperficiRagguagliate[k] = *ragguagliata;

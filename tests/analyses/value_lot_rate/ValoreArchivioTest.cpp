@@ -247,3 +247,34 @@ TEST_F(ValoreArchivioTest, aiutoESuggerimenti)
     EXPECT_EQ(messages.last().icon(), vb::Information);
     EXPECT_TRUE(messages.last().text.startsWith("Correggere i dati, archiviarli"));
 }
+
+// A surface that is no number counts as nothing, typed or read, and a read leaves nothing of the
+// rows the file does not fill: the same file gives the same value in any window.
+TEST_F(ValoreArchivioTest, unaSuperficieCheNonENumeroNonContaEUnaLetturaNonLasciaResidui)
+{
+    coefficienti({5, 5, 5, 5, 5});
+    stanza(1, "abitazione", "120", "100");
+    stanza(2, "cantina", "40", "50");
+    stanza(3, "garage", "30", "50");
+    digita(box("costmq"), "1000");
+    box("sup", 2)->setText("1,,5");
+    box("sup", 3)->clear();
+    box("sup", 1)->setText("100");
+    EXPECT_EQ(testo("superf"), "100");
+    EXPECT_EQ(testo("supt"), "100");
+    EXPECT_EQ(testo("stimatotal"), "50000");
+
+    const QString file = percorso("Vantegra-valore-residui");
+    salvaConNome(file);
+    box("sup", 1)->setText("120");
+    box("sup", 2)->setText("40");
+    box("sup", 3)->setText("30");
+    ASSERT_EQ(box("suptot", 3)->text(), "15");
+    apri(file);
+    EXPECT_EQ(box("sup", 2)->text(), "1,,5");
+    EXPECT_EQ(box("suptot", 2)->text(), "");
+    EXPECT_EQ(box("suptot", 3)->text(), "");
+    EXPECT_EQ(testo("superf"), "100");
+    EXPECT_EQ(testo("supt"), "100");
+    EXPECT_EQ(testo("stimatotal"), "50000");
+}
