@@ -3,6 +3,7 @@
 #include "core/Modulo.h"
 #include "runtime/ArchiveRecord.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -16,24 +17,6 @@ bool rigaOccupata(int riga)
         if ((*c)[riga].present())
             return true;
     return false;
-}
-
-// What the grid accepts from the keyboard: digits and the decimal comma only.
-bool soloCifreEVirgola(const QString &testo)
-{
-    for (QChar c : testo)
-        if (!(c.isDigit() && c.unicode() < 128) && c != u',')
-            return false;
-    return true;
-}
-
-bool terminePlausibile(const Variant &v)
-{
-    if (v.isNumber())
-        return std::isfinite(v.rawNumber());
-    if (v.isText())
-        return soloCifreEVirgola(v.rawText());
-    return true;
 }
 
 } // namespace
@@ -197,12 +180,10 @@ bool leggiArchivioDati(const ArchiveReader &reader, ArchivioDati &out, QString *
         const QList<Variant> &campi = righe.at(i);
         if (campi.size() != 6)
             return rifiuta(QStringLiteral("la riga %1 non ha i sei campi di una stima").arg(i + 1));
+        // Any text is a term (typed, or sent by a detail window, such as a negative total): the
+        // reader has already refused what is neither a text nor a number.
         std::array<Variant, 5> termini;
-        for (int t = 0; t < 5; ++t) {
-            if (!terminePlausibile(campi.at(t)))
-                return rifiuta(QStringLiteral("la riga %1 contiene un dato che non è un numero").arg(i + 1));
-            termini[t] = campi.at(t);
-        }
+        std::copy_n(campi.cbegin(), 5, termini.begin());
         out.righe.append(termini);
         out.rigaScelta = campi.at(5);
     }
@@ -223,6 +204,6 @@ void applicaArchivioDati(const ArchivioDati &archivio)
                 c->set(riga, Variant());
         }
     }
-    if (archivio.numeroStime > 0)
-        gRigaScelta = archivio.rigaScelta;
+    // An empty archive chooses no row: the window shows exactly what the file holds.
+    gRigaScelta = archivio.numeroStime > 0 ? archivio.rigaScelta : Variant(QString());
 }

@@ -190,7 +190,6 @@ TEST_F(DatiTest, DeleteMovesRowsUpAndKeepsTheChosenAppraisal)
     EXPECT_EQ(gRigaScelta.text(), "3");              // the chosen appraisal moved with it
     EXPECT_TRUE(rosso(3));
     EXPECT_EQ(gNumeroStime.leading(), 2);
-    EXPECT_FALSE(gValoreMercato[0].present());
 
     click(find<QPushButton>(dati, "delriga_3"));     // the chosen row itself: nothing chosen
     EXPECT_EQ(gRigaScelta.text(), "");
@@ -208,11 +207,13 @@ TEST_F(DatiTest, DeleteMovesRowsUpAndKeepsTheChosenAppraisal)
 TEST_F(DatiTest, DeleteOfARowWorthZeroNeverReachesOutsideTheRows)
 {
     riga(1, {"0,5", "1", "1", "1", "1"});   // not counted: the count stays 0
+    riga(2, {"0,7", "2", "2", "2", "2"});
     EXPECT_EQ(gNumeroStime.leading(), 0);
     click(find<QPushButton>(dati, "delriga_1"));
-    EXPECT_EQ(box(0, 1)->text(), "");
-    EXPECT_EQ(gNumeroStime.leading(), 0);
-    EXPECT_FALSE(gValoreMercato[0].present());
+    EXPECT_EQ(box(0, 1)->text(), "0,7");    // row 2 moved up although nothing was counted
+    EXPECT_EQ(box(1, 1)->text(), "2");
+    EXPECT_EQ(box(0, 2)->text(), "");
+    EXPECT_EQ(gNumeroStime.leading(), 0);   // never below 0
 }
 
 TEST_F(DatiTest, CheckFollowsTheSilentProtocol)
@@ -312,12 +313,47 @@ TEST_F(DatiTest, ArchiveRoundTripKeepsKindsAndRefusesForeignFiles)
     EXPECT_EQ(dati->NomeFile(), path);
 }
 
+TEST_F(DatiTest, EveryArchiveTheWindowSavesOpensAgain)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Vantegra-dati-detail");
+    riga(1, {"200000", "", "2", "500", "5"});
+    click(num(1));
+    // A detail window may send texts the keyboard could not type: a negative total, say.
+    Dati::RiceviTermine(gCostiTotali, QStringLiteral("-500"));
+    Dati::RiceviTermine(gSuperficie, QStringLiteral("1E+24"));
+    messages.clear();
+    answerDialog(path);
+    trigger(dati, "salvanome");
+    ASSERT_TRUE(QFile::exists(path));
+
+    trigger(dati, "cancelladati");
+    answerDialog(path);
+    trigger(dati, "apri");
+    EXPECT_EQ(gCostiTotali[1].text(), "-500");
+    EXPECT_EQ(gSuperficie[1].text(), "1E+24");
+    EXPECT_EQ(gRigaScelta.text(), "1");
+    for (const MessageRecord &m : messages)
+        EXPECT_FALSE(m.text.contains("non è un archivio")) << m.text.toStdString();
+
+    // An archive of no appraisals leaves no row chosen.
+    QFile vuoto(dir.filePath("Vantegra-dati-vuoto"));
+    ASSERT_TRUE(vuoto.open(QIODevice::WriteOnly));
+    vuoto.write("0\r\n");
+    vuoto.close();
+    answerDialog(vuoto.fileName());
+    trigger(dati, "apri");
+    EXPECT_EQ(box(0, 1)->text(), "");
+    EXPECT_FALSE(gRigaScelta.present());
+    EXPECT_FALSE(rosso(1));
+}
+
 TEST_F(DatiTest, ArchiveWithTooManyRowsOrTooFewLinesIsRefused)
 {
     QTemporaryDir dir;
     riga(1, {"7", "1", "1", "1", "1"});
     const QList<QByteArray> cattivi = {"101\r\n", "2\r\n\"1\",\"1\",\"1\",\"1\",\"1\",\"1\"\r\n",
-                                       "-1\r\n", "1\r\n\"1\",\"x\",\"1\",\"1\",\"1\",\"1\"\r\n",
+                                       "-1\r\n", "1\r\n\"1\",\"1\",\"1\",\"1\",\"1\"\r\n",
                                        QByteArray("\x01\x02\x00\x7f", 4)};
     for (const QByteArray &contenuto : cattivi) {
         const QString path = dir.filePath("Vantegra-dati-cattivo");
@@ -400,7 +436,8 @@ TEST_F(DatiTest, TransferWritesTheChosenRowOrNothing)
     EXPECT_FALSE(Dati::RiceviTermine(gCostiTotali, 100000.0));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].text.startsWith("Cliccare sul numero di riga"));
-    EXPECT_FALSE(gCostiTotali[0].present());
+    for (int r = 1; r <= 100; ++r)
+        ASSERT_FALSE(gCostiTotali[r].present()) << r;
 
     // Row 40 is not shown, yet its results follow the new term at once.
     gValoreMercato.set(40, QStringLiteral("200000"));

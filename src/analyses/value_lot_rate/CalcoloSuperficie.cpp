@@ -83,11 +83,10 @@ Edificabilita stimaEdificabilita(const DatiEdificabilita &d, Edificabilita stima
 
     // 3. Gross surface at 3 m per floor; 4. nothing buildable below the minimum lot.
     if (leadingNumber(stima.volume) != 0) {
+        // A volume that is no number skips only the gross surface, not the minimum-lot rule.
         const std::optional<double> volume = numero(stima.volume);
-        if (!volume)
-            return stima;
-        const double lorda = roundHalfUp2(*volume / 3);
-        if (std::isfinite(lorda))
+        const double lorda = volume ? roundHalfUp2(*volume / 3) : 0.0;
+        if (volume && std::isfinite(lorda))
             stima.superficieLorda = numberText(lorda);
 
         const std::optional<double> lotto = numeroOZero(d.superficie);

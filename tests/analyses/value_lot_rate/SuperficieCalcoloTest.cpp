@@ -135,6 +135,12 @@ TEST(SuperficieCalcolo, LotBelowTheMinimumBuildsNothing)
     // "nessuno" and a volume below 1 m³ have no gross surface: what is shown stays.
     EXPECT_EQ(stima(d, risultato("nessuno", "nessuna")), risultato("nessuno", "nessuna"));
     EXPECT_EQ(stima(d, risultato("0,5", "7")), risultato("0,5", "7"));
+
+    // A volume typed as text keeps its gross surface, but the lot is still below the minimum.
+    d = lotto();
+    d.indice.clear();
+    d.lottoMinimo = QStringLiteral("1200");
+    EXPECT_EQ(stima(d, risultato("1500 mc", "7")), risultato("nessuno", "nessuna"));
 }
 
 TEST(SuperficieCalcolo, MissingOrUnreadableInputsLeaveTheBoxesAsTheyWere)
