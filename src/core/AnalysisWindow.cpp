@@ -8,6 +8,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLayout>
 #include <QDir>
 #include <QFile>
@@ -114,6 +116,19 @@ void AnalysisWindow::setupCommandFamily()
     creaToolbar();
     collegaPulsanti();
     aggiornaComandi();
+    // Ctrl+A to Ctrl+G choose a window even while a text box has the focus.
+    for (QLineEdit *box : findChildren<QLineEdit *>())
+        box->installEventFilter(this);
+}
+
+bool AnalysisWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::ControlModifier && key->key() >= Qt::Key_A && key->key() <= Qt::Key_G)
+            return true;   // left unaccepted: the window menu's shortcut runs, not the box's own
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QAction *AnalysisWindow::voce(QMenu *menu, const QString &nome, const QString &caption,

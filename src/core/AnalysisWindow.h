@@ -109,6 +109,8 @@ public:
     CommonDialog CommonDialog1;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     // Sets the window's Designer form up on a new central widget, names the window and gives it
     // its caption; returns the central widget, the parent of the window's controls.
     template<class Form>

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QVBoxLayout>
 
 namespace {
@@ -485,6 +486,26 @@ TEST_F(DatiTest, HelpTextFollowsTheFirstLine)
     riga(1, {"1", "1"});
     click(find<QPushButton>(dati, "aiuto"));
     EXPECT_TRUE(messages.last().text.startsWith("Digita gli anni che passano"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DatiTest, WindowShortcutsWorkWhileTypingInTheGrid)
+{
+    dati->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dati));
+    QLineEdit *k = box(1, 3);
+    k->setFocus();
+    answerNext(vb::No);
+    QTest::keyClick(k, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].text, "E' questa la finestra 'Dati': si vuole la guida della finestra?");
+    QTest::keyClick(k, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(isShown("costare"));
+    QTest::keyClick(k, Qt::Key_V, Qt::ControlModifier);   // other keys stay the box's own
+    EXPECT_EQ(messages.size(), 1);
 }
 
 } // namespace
