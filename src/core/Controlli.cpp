@@ -1,5 +1,8 @@
 #include "core/Controlli.h"
 
+#include "core/Modulo.h"
+#include "platform/MsgBox.h"
+
 #include <QColor>
 #include <QEvent>
 #include <QLineEdit>
@@ -31,6 +34,20 @@ private:
 };
 
 } // namespace
+
+bool RegolaNumerica(const QString &testo, bool ammetteSpazi)
+{
+    for (const QChar c : testo) {
+        if (!((c >= u'0' && c <= u'9') || c == u',' || (ammetteSpazi && c == u' ')))
+            return false;
+    }
+    return true;
+}
+
+void MessaggioRegolaNumerica()
+{
+    MsgBox(QStringLiteral("Inserire solo dati numerici e la virgola per i decimali."), vb::Critical, gTitoloControllo);
+}
 
 void scriviTesto(QLineEdit *box, const QString &testo)
 {

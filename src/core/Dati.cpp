@@ -9,15 +9,13 @@
 #include "platform/MsgBox.h"
 #include "runtime/ArchiveRecord.h"
 
-#include <QEvent>
-#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
@@ -39,14 +37,6 @@ QIcon iconaCancella()
     p.drawLine(QPointF(2.5, 2.5), QPointF(9.5, 9.5));
     p.drawLine(QPointF(9.5, 2.5), QPointF(2.5, 9.5));
     return QIcon(pm);
-}
-
-bool soloCifreEVirgola(const QString &testo)
-{
-    for (QChar c : testo)
-        if (!((c >= u'0' && c <= u'9') || c == u','))
-            return false;
-    return true;
 }
 
 const QString messaggioNessunaRiga = QStringLiteral(
@@ -150,9 +140,8 @@ void Dati::colonna_Change(int colonna, int index)
 {
     QLineEdit *box = caselle[colonna][index];
     const QString testo = box->text();
-    if (!soloCifreEVirgola(testo)) {
-        MsgBox(QStringLiteral("Inserire solo dati numerici e la virgola per i decimali."), vb::Critical,
-               gTitoloControllo);
+    if (!RegolaNumerica(testo)) {
+        MessaggioRegolaNumerica();
         // K, a and S take the focus back; Vm and r leave it where it is.
         if (colonna >= 1 && colonna <= 3)
             box->setFocus();

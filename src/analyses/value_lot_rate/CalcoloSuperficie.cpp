@@ -39,15 +39,6 @@ bool campoNumerico(int campo)
     return campo >= 2 && campo <= 16;
 }
 
-bool soloCifreEVirgola(const QString &testo)
-{
-    for (const QChar c : testo) {
-        if (!((c >= u'0' && c <= u'9') || c == u','))
-            return false;
-    }
-    return true;
-}
-
 std::optional<QString> superficieLotto(const QString &lunghezza, const QString &larghezza)
 {
     const std::optional<double> s = prodotto(numero(lunghezza), numero(larghezza));

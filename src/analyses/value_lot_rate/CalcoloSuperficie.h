@@ -17,7 +17,6 @@ using CampiUrbanistici = std::array<QString, NumeroCampiUrbanistici + 1>;
 
 // Fields 2 to 16 are meant for numbers: digits and the decimal comma only.
 bool campoNumerico(int campo);
-bool soloCifreEVirgola(const QString &testo);
 
 // Length × width as the lot surface box shows it (decimal comma, unrounded); nothing when either
 // is empty or no number, or when the product has no finite value.

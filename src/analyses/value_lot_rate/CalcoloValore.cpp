@@ -1,5 +1,6 @@
 #include "analyses/value_lot_rate/CalcoloValore.h"
 
+#include "core/Controlli.h"
 #include "core/Modulo.h"
 #include "runtime/ArchiveRecord.h"
 
@@ -94,8 +95,8 @@ Totali totali(const std::array<QString, 11> &sup, const std::array<QString, 11> 
             continue;
         // What the entry rule lets through but is no number ("1,,5") counts as nothing; a refused
         // character keeps the row's last accepted values, as the box keeps what was typed.
-        if ((inputValido(sup[k], false) && !parseItalian(sup[k]))
-            || (inputValido(ragg[k], true) && !parseItalian(ragg[k])))
+        if ((RegolaNumerica(sup[k], false) && !parseItalian(sup[k]))
+            || (RegolaNumerica(ragg[k], true) && !parseItalian(ragg[k])))
             continue;
         if (const std::optional<double> s = lettura(superficiDigitate[k]))
             aggiungi(t.supt, *s);
@@ -130,16 +131,6 @@ std::optional<Stima> stima(const QString &superf, const QString &coeffic, const 
     NumeroInLettere();
     out.valoreuro = QStringLiteral("(euro ") + gTestoLettere.text() + QStringLiteral(")");
     return out;
-}
-
-bool inputValido(const QString &testo, bool conSpazi)
-{
-    for (const QChar c : testo) {
-        const bool ammesso = (c >= u'0' && c <= u'9') || c == u',' || (conSpazi && c == u' ');
-        if (!ammesso)
-            return false;
-    }
-    return true;
 }
 
 QString formatoDueDecimali(const QString &testo)

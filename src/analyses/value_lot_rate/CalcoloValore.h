@@ -65,10 +65,6 @@ struct Stima
 // V = (superf x coeffic) x costmq. Nothing when a text is empty or not a number, or V is not finite.
 std::optional<Stima> stima(const QString &superf, const QString &coeffic, const QString &costmq);
 
-// The entry rule of surfaces, weightings and the unit price: digits and the comma only, and the
-// blank too where `conSpazi` (the weighting list's items begin with one).
-bool inputValido(const QString &testo, bool conSpazi);
-
 // "0.00": two decimals, no grouping; an empty text stays empty, a text that is no number unchanged.
 QString formatoDueDecimali(const QString &testo);
 

@@ -207,9 +207,8 @@ void Superficie::urban_Change(int index)
 {
     const QString testo = m_urban[index]->text();
     gDatiUrbanistici[index] = testo;
-    if (campoNumerico(index) && !soloCifreEVirgola(testo)) {
-        MsgBox(QStringLiteral("Inserire solo dati numerici e la virgola per i decimali."), vb::Critical,
-               gTitoloControllo);
+    if (campoNumerico(index) && !RegolaNumerica(testo)) {
+        MessaggioRegolaNumerica();
         return;
     }
     const QString lunghezza = m_urban[CampoLunghezza]->text();

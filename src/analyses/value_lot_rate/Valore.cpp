@@ -57,7 +57,6 @@ const char *const spiegazioni[6] = {
     "ambienti vissuti molto intensamente nella giornata. Riferirsi soprattutto alle scale.",
 };
 
-const QString messaggioImmissione = QStringLiteral("Inserire solo dati numerici e la virgola per i decimali.");
 const QString messaggioCosto = QStringLiteral("Digitare il costo unitario al mq.");
 
 // A small globe: the price page lives on the web.
@@ -219,9 +218,9 @@ QString Valore::testo(const QComboBox *box)
 
 bool Valore::regolaImmissione(QWidget *box, const QString &testo, bool conSpazi)
 {
-    if (valore::inputValido(testo, conSpazi))
+    if (RegolaNumerica(testo, conSpazi))
         return true;
-    MsgBox(messaggioImmissione, vb::Critical, gTitoloControllo);
+    MessaggioRegolaNumerica();
     box->setFocus();
     return false;
 }
@@ -344,7 +343,7 @@ void Valore::RicalcolaTutto()
         const QString s = sup[k]->text();
         const QString p = testo(ragg[k]);
         // A row whose boxes hold what the entry rule refuses keeps what it had, as when typed.
-        if (!valore::inputValido(s, false) || !valore::inputValido(p, true))
+        if (!RegolaNumerica(s, false) || !RegolaNumerica(p, true))
             continue;
         // A row the file leaves incomplete, or with a term that is no number, keeps nothing of what
         // the window showed before the read.

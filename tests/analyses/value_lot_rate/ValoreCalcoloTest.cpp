@@ -1,4 +1,5 @@
 #include "analyses/value_lot_rate/CalcoloValore.h"
+#include "core/Controlli.h"
 #include "core/Modulo.h"
 #include "runtime/ArchiveRecord.h"
 
@@ -133,11 +134,11 @@ TEST(ValoreCalcolo, stimaInCifreEInLettere)
 
 TEST(ValoreCalcolo, regolaDiImmissioneEFormati)
 {
-    EXPECT_TRUE(inputValido("1250,50", false));
-    EXPECT_FALSE(inputValido("1.250", false));
-    EXPECT_FALSE(inputValido(" 50", false));
-    EXPECT_TRUE(inputValido(" 50", true));
-    EXPECT_FALSE(inputValido("-5", true));
+    EXPECT_TRUE(RegolaNumerica("1250,50", false));
+    EXPECT_FALSE(RegolaNumerica("1.250", false));
+    EXPECT_FALSE(RegolaNumerica(" 50", false));
+    EXPECT_TRUE(RegolaNumerica(" 50", true));
+    EXPECT_FALSE(RegolaNumerica("-5", true));
 
     EXPECT_EQ(formatoDueDecimali("0,8"), "0,80");
     EXPECT_EQ(formatoDueDecimali("1234,5"), "1234,50");   // "0.00" has no grouping
