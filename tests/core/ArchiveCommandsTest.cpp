@@ -87,18 +87,6 @@ protected:
     void dopoLettura() override { ++letture; }
 };
 
-QByteArray contenuto(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool scrivi(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 const QString filtroApri = QStringLiteral("Tutti i file (*.*)|*.*|File Vantegra-prova- | Vantegra-prova-*");
 const QString filtroSalva = QStringLiteral("File Vantegra-prova- | Vantegra-prova-*");
 

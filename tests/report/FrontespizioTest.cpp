@@ -28,18 +28,6 @@ const QString indicazioni = QStringLiteral(
 const QStringList nomiTesti = {"comune", "località", "indirizzoimm", "proprietà",
                                "committente", "luogo", "data", "allegati"};
 
-QByteArray contenuto(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool scrivi(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 class FrontespizioTest : public WindowTest
 {
 protected:

@@ -6,6 +6,7 @@
 #include "analyses/value_lot_rate/TabellaSaggi.h"
 #include "help/Prodotti.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -17,6 +18,18 @@
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QTest>
+
+QByteArray contenuto(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+bool scrivi(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 
 void resetModuleData()
 {

@@ -23,6 +23,10 @@ inline void PrintTo(const QString &text, std::ostream *out)
     *out << '"' << text.toStdString() << '"';
 }
 
+// A file's bytes ("<missing>" when it cannot be read), and a file written whole.
+QByteArray contenuto(const QString &path);
+bool scrivi(const QString &path, const QByteArray &bytes);
+
 // Puts every datum of the shared module back as it is when the program starts.
 void resetModuleData();
 

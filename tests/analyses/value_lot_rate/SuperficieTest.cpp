@@ -18,18 +18,6 @@ namespace {
 const QColor giallo(255, 255, 0);
 const QColor magenta(255, 0, 255);
 
-QByteArray contenuto(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool scrivi(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 class SuperficieTest : public WindowTest
 {
 protected:

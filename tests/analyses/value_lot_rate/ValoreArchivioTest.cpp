@@ -3,23 +3,6 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
-
-QByteArray leggiFile(const QString &percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void scriviFile(const QString &percorso, const QByteArray &contenuto)
-{
-    QFile f(percorso);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(contenuto);
-}
-
-} // namespace
-
 class ValoreArchivioTest : public ValoreTest
 {
 protected:
@@ -59,7 +42,7 @@ TEST_F(ValoreArchivioTest, salvataggioERilettura)
     ASSERT_EQ(dialogs.size(), 1);
     EXPECT_EQ(dialogs[0].title, "Salva file con nome");
     EXPECT_EQ(dialogs[0].filter, "File Vantegra-valore- | Vantegra-valore-*");
-    const QByteArray scritto = leggiFile(file);
+    const QByteArray scritto = contenuto(file);
     EXPECT_EQ(scritto.count("\r\n"), 16);
     EXPECT_TRUE(scritto.startsWith("7\r\n1\r\n6\r\n8\r\n2\r\n\"abitazione\",\"120\",\"100\"\r\n"));
     EXPECT_TRUE(scritto.contains("\"terrazzo \"\"nord\"\"\",\"10,333\",\"25\"\r\n"));
@@ -87,14 +70,14 @@ TEST_F(ValoreArchivioTest, salvataggioERilettura)
     const int prima = int(dialogs.size());
     trigger(v, QStringLiteral("salva"));
     EXPECT_EQ(dialogs.size(), prima);
-    EXPECT_EQ(leggiFile(file), scritto);
+    EXPECT_EQ(contenuto(file), scritto);
 }
 
 TEST_F(ValoreArchivioTest, unaLetturaSvuotaLeRigheInPiuEDaTotaliNuovi)
 {
     const QString file = percorso("Vantegra-valore-una");
-    scriviFile(file, "5\r\n5\r\n5\r\n5\r\n5\r\n\"casa\",\"100\",\"100\"\r\n"
-                     + QByteArray("\"\",\"\",\"\"\r\n").repeated(9) + "\"1000\"\r\n");
+    ASSERT_TRUE(scrivi(file, "5\r\n5\r\n5\r\n5\r\n5\r\n\"casa\",\"100\",\"100\"\r\n"
+                     + QByteArray("\"\",\"\",\"\"\r\n").repeated(9) + "\"1000\"\r\n"));
     coefficienti({5, 5, 5, 5, 5});
     stanza(1, "abitazione", "120", "100");
     stanza(2, "cantina", "40", "50");
@@ -127,7 +110,7 @@ TEST_F(ValoreArchivioTest, fileNonDelValoreRifiutati)
     };
     for (const auto &c : casi) {
         const QString file = percorso(c.nome);
-        scriviFile(file, c.contenuto);
+        ASSERT_TRUE(scrivi(file, c.contenuto));
         messages.clear();
         apri(file);
         ASSERT_EQ(messages.size(), 1) << c.nome;
