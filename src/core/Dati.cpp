@@ -21,12 +21,6 @@ namespace {
 
 RowArray *const colonneRighe[7] = {&gValoreMercato, &gCostiTotali, &gAnni, &gSuperficie,
                                    &gSaggio, &gValoreArea, &gValoreMq};
-const char *const nomiCaselle[7] = {"valoremercat", "costitotal", "ann", "superfic",
-                                    "sagg", "valtot", "valmq"};
-
-const QColor giallo(255, 255, 0);   // an ordinary row number
-const QColor rosso(255, 0, 0);      // the chosen row's number
-
 QIcon iconaCancella()
 {
     QPixmap pm(12, 12);
@@ -52,24 +46,14 @@ Dati::Dati(QWidget *parent)
     QWidget *centrale = impostaForm(*m_ui, QStringLiteral("dati"),
                                     QStringLiteral("Vantegra: dati generali per la stima di terreni edificabili"));
 
+    griglia.trova(centrale);
+    griglia.collega(this);
     const QIcon cancella = iconaCancella();
     for (int j = 1; j <= Righe; ++j) {
         const QString n = QString::number(j);
-        num[j] = centrale->findChild<QLabel *>(QStringLiteral("num_") + n);
-        freccia[j] = centrale->findChild<QLabel *>(QStringLiteral("freccia_") + n);
         copiariga[j] = centrale->findChild<QPushButton *>(QStringLiteral("copiariga_") + n);
         delriga[j] = centrale->findChild<QPushButton *>(QStringLiteral("delriga_") + n);
-        for (int c = 0; c < 7; ++c)
-            caselle[c][j] = centrale->findChild<QLineEdit *>(QString::fromLatin1(nomiCaselle[c]) + '_' + n);
-
-        alClic(num[j], [this, j] { num_click(j); });
-        num[j]->setCursor(Qt::PointingHandCursor);
         delriga[j]->setIcon(cancella);
-        connect(caselle[0][j], &QLineEdit::textChanged, this, [this, j] { valoremercat_Change(j); });
-        connect(caselle[1][j], &QLineEdit::textChanged, this, [this, j] { costitotal_Change(j); });
-        connect(caselle[2][j], &QLineEdit::textChanged, this, [this, j] { ann_Change(j); });
-        connect(caselle[3][j], &QLineEdit::textChanged, this, [this, j] { superfic_Change(j); });
-        connect(caselle[4][j], &QLineEdit::textChanged, this, [this, j] { sagg_Change(j); });
         connect(copiariga[j], &QPushButton::clicked, this, [this, j] { copiariga_Click(j); });
         connect(delriga[j], &QPushButton::clicked, this, [this, j] { delriga_Click(j); });
     }
@@ -98,7 +82,7 @@ void Dati::Form_Load()
 
 int Dati::rigaDellaLinea(int index) const
 {
-    return num[index]->text().toInt();
+    return griglia.num[index]->text().toInt();
 }
 
 void Dati::VScroll1_Change()
@@ -107,15 +91,13 @@ void Dati::VScroll1_Change()
     const int scelta = static_cast<int>(gRigaScelta.leading());
     for (int j = 1; j <= Righe; ++j) {
         const int riga = static_cast<int>(gPrimaRiga.leading()) + j - 1;
-        num[j]->setText(QString::number(riga));
+        griglia.num[j]->setText(QString::number(riga));
         for (int c = 0; c < 7; ++c)
-            scriviTesto(caselle[c][j], (*colonneRighe[c])[riga].text());
+            scriviTesto(griglia.caselle[c][j], (*colonneRighe[c])[riga].text());
 
-        const bool scelto = riga == scelta;
-        coloraSfondo(num[j], scelto ? rosso : giallo);
-        freccia[j]->setVisible(scelto);
+        griglia.segna(j, riga == scelta);
 
-        num[j]->setToolTip(QStringLiteral("cliccare per inserire i dati particolareggiati della stima n.") + Str(riga));
+        griglia.num[j]->setToolTip(QStringLiteral("cliccare per inserire i dati particolareggiati della stima n.") + Str(riga));
         copiariga[j]->setToolTip(QStringLiteral("cliccare per copia la riga n.") + Str(riga - 1));
         delriga[j]->setToolTip(QStringLiteral("cliccare per cancellare la riga n.") + Str(riga));
     }
@@ -123,10 +105,8 @@ void Dati::VScroll1_Change()
 
 void Dati::num_click(int index)
 {
-    for (int j = 1; j <= Righe; ++j)
-        coloraSfondo(num[j], giallo);
-    coloraSfondo(num[index], rosso);
-    gRigaScelta = num[index]->text();
+    griglia.segnaClic(index);
+    gRigaScelta = griglia.num[index]->text();
     VScroll1_Change();
 }
 
@@ -138,7 +118,7 @@ void Dati::sagg_Change(int index) { colonna_Change(4, index); }
 
 void Dati::colonna_Change(int colonna, int index)
 {
-    QLineEdit *box = caselle[colonna][index];
+    QLineEdit *box = griglia.caselle[colonna][index];
     const QString testo = box->text();
     if (!RegolaNumerica(testo)) {
         MessaggioRegolaNumerica();
@@ -199,13 +179,13 @@ void Dati::copiariga_Click(int index)
 void Dati::delriga_Click(int index)
 {
     const int riga = rigaDellaLinea(index);
-    if (caselle[0][index]->text().isEmpty()) {
+    if (griglia.caselle[0][index]->text().isEmpty()) {
         MsgBox(QStringLiteral("I dati della stima n.") + Str(riga)
                    + QStringLiteral(" non sono ancora considerati in quanto manca il valore del fabbricato."),
                vb::Exclamation, gTitoloControllo);
         return;
     }
-    freccia[index]->setVisible(false);
+    griglia.freccia[index]->setVisible(false);
     eliminaRiga(riga);
     VScroll1_Change();
 }
@@ -292,13 +272,13 @@ void Dati::aiuto_Click()
         testo = QStringLiteral("Preleva i dati dall'archivio oppure inizia a digitare il valore di mercato del "
                                "fabbricato che esiste o può essere costruito nel lotto da valutare. Clicca sul "
                                "tasto all'inizio della colonna per affinare il calcolo del dato da inserire.");
-    else if (caselle[1][1]->text().isEmpty())
+    else if (griglia.caselle[1][1]->text().isEmpty())
         testo = QStringLiteral("Digita i costi totali per la realizzazione del fabbricato nella seconda colonna") + coda;
-    else if (caselle[2][1]->text().isEmpty())
+    else if (griglia.caselle[2][1]->text().isEmpty())
         testo = QStringLiteral("Digita gli anni che passano tra la questa stima e l'inizio di redditività del fabbricato") + coda;
-    else if (caselle[3][1]->text().isEmpty())
+    else if (griglia.caselle[3][1]->text().isEmpty())
         testo = QStringLiteral("Digita la superficie del lotto da valutare") + coda;
-    else if (caselle[4][1]->text().isEmpty())
+    else if (griglia.caselle[4][1]->text().isEmpty())
         testo = QStringLiteral("Digita il saggio di rendimento dei capitali industriali") + coda;
     else
         testo = QStringLiteral("Esistono i dati di una stima: puoi inserirne altri nelle righe successive, "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AnalysisWindow.h"
+#include "core/Griglia.h"
 
 #include <QScopedPointer>
 #include <array>
@@ -26,7 +27,7 @@ public:
     explicit Dati(QWidget *parent = nullptr);
     ~Dati() override;
 
-    static constexpr int Righe = 10;
+    static constexpr int Righe = Griglia::Linee;
 
     void Form_Load() override;
 
@@ -71,9 +72,7 @@ private:
     int rigaDellaLinea(int index) const;
 
     const QScopedPointer<Ui::Dati> m_ui;
-    std::array<QLabel *, Righe + 1> num{};
-    std::array<QLabel *, Righe + 1> freccia{};
-    std::array<std::array<QLineEdit *, Righe + 1>, 7> caselle{};   // Vm, K, a, S, r, Va, Va/mq
+    Griglia griglia;
     std::array<QPushButton *, Righe + 1> copiariga{};
     std::array<QPushButton *, Righe + 1> delriga{};
 };

@@ -21,12 +21,7 @@ namespace {
 
 RowArray *const colonneTabella[7] = {&gSaggiFabbricato, &gSaggiCosti, &gSaggiAnni, &gSaggiSuperficie,
                                      &gSaggiRendimento, &gSaggiValoreArea, &gSaggiValoreMq};
-const char *const nomiCaselle[7] = {"valoremercat", "costitotal", "ann", "superfic",
-                                    "sagg", "valtot", "valmq"};
 constexpr int ColonnaSaggio = 4;
-
-const QColor giallo(255, 255, 0);   // a line number
-const QColor rosso(255, 0, 0);      // the chosen rate's line number
 
 } // namespace
 
@@ -37,21 +32,8 @@ Capitali::Capitali(QWidget *parent)
     QWidget *centrale = impostaForm(*m_ui, QStringLiteral("capitali"),
                                     QStringLiteral("Vantegra: valutazione del saggio di rendimento dei capitali industriali"));
 
-    for (int k = 1; k <= Righe; ++k) {
-        const QString n = QString::number(k);
-        num[k] = centrale->findChild<QLabel *>(QStringLiteral("num_") + n);
-        freccia[k] = centrale->findChild<QLabel *>(QStringLiteral("freccia_") + n);
-        for (int c = 0; c < 7; ++c)
-            caselle[c][k] = centrale->findChild<QLineEdit *>(QString::fromLatin1(nomiCaselle[c]) + '_' + n);
-
-        alClic(num[k], [this, k] { num_click(k); });
-        num[k]->setCursor(Qt::PointingHandCursor);
-        connect(caselle[0][k], &QLineEdit::textChanged, this, [this, k] { valoremercat_Change(k); });
-        connect(caselle[1][k], &QLineEdit::textChanged, this, [this, k] { costitotal_Change(k); });
-        connect(caselle[2][k], &QLineEdit::textChanged, this, [this, k] { ann_Change(k); });
-        connect(caselle[3][k], &QLineEdit::textChanged, this, [this, k] { superfic_Change(k); });
-        connect(caselle[4][k], &QLineEdit::textChanged, this, [this, k] { sagg_Change(k); });
-    }
+    griglia.trova(centrale);
+    griglia.collega(this);
     for (int i = 1; i <= 5; ++i) {
         auto *testa = centrale->findChild<QPushButton *>(QStringLiteral("specific_%1").arg(i));
         connect(testa, &QPushButton::clicked, this, [this, i] { specific_Click(i); });
@@ -121,17 +103,15 @@ void Capitali::VScroll1_Change()
     for (int k = 1; k <= Righe; ++k) {
         const int riga = SaggiPrimaRiga + k - 1;
         const QString numero = QString::number(riga);
-        if (num[k]->text() != numero)
-            num[k]->setText(numero);
+        if (griglia.num[k]->text() != numero)
+            griglia.num[k]->setText(numero);
         // A cell whose text changes runs its handler, which computes the table again and
         // refreshes the grid from within; the cells after it are then already up to date.
         for (int c = 0; c < 7; ++c)
-            scriviTesto(caselle[c][k], (*colonneTabella[c])[riga].text());
+            scriviTesto(griglia.caselle[c][k], (*colonneTabella[c])[riga].text());
 
-        const bool scelta = gRigaSaggio.leading() == riga;
-        coloraSfondo(num[k], scelta ? rosso : giallo);
-        freccia[k]->setVisible(scelta);
-        num[k]->setToolTip(QStringLiteral("cliccare per inserire nella finestra Dati i valori della riga n. ") + numero);
+        griglia.segna(k, gRigaSaggio.leading() == riga);
+        griglia.num[k]->setToolTip(QStringLiteral("cliccare per inserire nella finestra Dati i valori della riga n. ") + numero);
     }
 }
 
@@ -144,7 +124,7 @@ void Capitali::sagg_Change(int index) { cella_Change(ColonnaSaggio, index); }
 void Capitali::cella_Change(int colonna, int index)
 {
     SaggiRigaCorrente = SaggiPrimaRiga + index - 1;
-    colonneTabella[colonna]->set(SaggiRigaCorrente, caselle[colonna][index]->text());
+    colonneTabella[colonna]->set(SaggiRigaCorrente, griglia.caselle[colonna][index]->text());
     if (colonna == ColonnaSaggio)
         ContaSaggi();
     SuggerimentoRendimento();
@@ -160,15 +140,13 @@ void Capitali::num_click(int index)
 {
     // A rate chosen while no appraisal row is chosen would reach no row: the main window's
     // message says so and the choice is not made.
-    const QString riga = num[index]->text();
+    const QString riga = griglia.num[index]->text();
     const Variant saggio = gSaggiRendimento[riga.toInt()];
     if (rigaSceltaValida() == 0) {
         Dati::RiceviTermine(gSaggio, saggio);   // writes nothing and tells the user
         return;
     }
-    for (int k = 1; k <= Righe; ++k)
-        coloraSfondo(num[k], giallo);
-    coloraSfondo(num[index], rosso);
+    griglia.segnaClic(index);
     // The arrow moves at the next refresh of this grid.
     gRigaSaggio = riga;
     // A line beyond the table gives the empty text: the row's rate is emptied.
@@ -185,8 +163,8 @@ void Capitali::specific_Click(int)
 
 void Capitali::controlla_click()
 {
-    const bool frecciaMostrata = std::any_of(freccia.begin() + 1, freccia.end(),
-                                             [](const QLabel *f) { return !f->isHidden(); });
+    const bool frecciaMostrata = std::any_of(griglia.freccia.begin() + 1, griglia.freccia.end(),
+                                                     [](const QLabel *f) { return !f->isHidden(); });
     if (!frecciaMostrata)
         MsgBox(QStringLiteral("Scegli il tasso di rendimento (cliccando sul numero d'ordine corrispondente) che "
                               "meglio risponde alla situazione della zona e del mercato. Esso andrà inserito "
@@ -211,7 +189,7 @@ void Capitali::aiuto_Click()
 void Capitali::SuggerimentoRendimento()
 {
     // Reads the first line before the computation that follows rebuilds the table.
-    if (caselle[0][1]->text().isEmpty())
+    if (griglia.caselle[0][1]->text().isEmpty())
         m_ui->passo->setText(QStringLiteral("tornare alla finestra Dati per immettere i valori necessari alla "
                                             "stima del terreno"));
     else

@@ -2,6 +2,7 @@
 
 #include "analyses/value_lot_rate/TabellaSaggi.h"
 #include "core/AnalysisWindow.h"
+#include "core/Griglia.h"
 
 #include <QScopedPointer>
 #include <array>
@@ -27,7 +28,7 @@ public:
     explicit Capitali(QWidget *parent = nullptr);
     ~Capitali() override;
 
-    static constexpr int Righe = 10;
+    static constexpr int Righe = Griglia::Linee;
 
     void Form_Load() override;
 
@@ -66,9 +67,7 @@ private:
     void SuggerimentoRendimento();
 
     const QScopedPointer<Ui::Capitali> m_ui;
-    std::array<QLabel *, Righe + 1> num{};
-    std::array<QLabel *, Righe + 1> freccia{};
-    std::array<std::array<QLineEdit *, Righe + 1>, 7> caselle{};   // Vm, K, a, S, r, Va, Va/mq
+    Griglia griglia;
 
     // The grid's own rows, apart from the main grid's: the first one shown and the one edited.
     int SaggiPrimaRiga = 1;
