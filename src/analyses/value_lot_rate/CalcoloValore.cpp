@@ -73,6 +73,27 @@ bool rigaCompleta(const QString &sup, const QString &ragg)
     return leadingNumber(ragg) != 0 && leadingNumber(sup) != 0;
 }
 
+bool contaNeiTotali(const QString &sup, const QString &ragg)
+{
+    if (!rigaCompleta(sup, ragg))
+        return false;
+    // What the entry rule lets through but is no number ("1,,5") counts as nothing; a refused
+    // character keeps the row's last accepted values, as the box keeps what was typed.
+    return !((RegolaNumerica(sup, false) && !parseItalian(sup))
+             || (RegolaNumerica(ragg, true) && !parseItalian(ragg)));
+}
+
+QList<int> righeAmbienti(const std::array<QString, 11> &tipol, const std::array<QString, 11> &sup,
+                         const std::array<QString, 11> &ragg)
+{
+    QList<int> righe;
+    for (int k = 1; k <= Righe; ++k) {
+        if (!tipol[k].isEmpty() || contaNeiTotali(sup[k], ragg[k]))
+            righe << k;
+    }
+    return righe;
+}
+
 std::optional<QString> superficieRagguagliata(const QString &sup, const QString &ragg)
 {
     const std::optional<double> s = lettura(Variant(sup));
@@ -91,12 +112,7 @@ Totali totali(const std::array<QString, 11> &sup, const std::array<QString, 11> 
 {
     Totali t{QStringLiteral("0"), QStringLiteral("0")};
     for (int k = 1; k <= Righe; ++k) {
-        if (!rigaCompleta(sup[k], ragg[k]))
-            continue;
-        // What the entry rule lets through but is no number ("1,,5") counts as nothing; a refused
-        // character keeps the row's last accepted values, as the box keeps what was typed.
-        if ((RegolaNumerica(sup[k], false) && !parseItalian(sup[k]))
-            || (RegolaNumerica(ragg[k], true) && !parseItalian(ragg[k])))
+        if (!contaNeiTotali(sup[k], ragg[k]))
             continue;
         if (const std::optional<double> s = lettura(superficiDigitate[k]))
             aggiungi(t.supt, *s);

@@ -41,6 +41,14 @@ QString mediaCoefficienti(const std::array<Variant, 6> &coefficienti);
 // Whether a room row counts: its surface and its weighting both have a leading number other than 0.
 bool rigaCompleta(const QString &sup, const QString &ragg);
 
+// Whether the totals count a room row: complete, and its surface and weighting read as numbers.
+bool contaNeiTotali(const QString &sup, const QString &ragg);
+
+// The room rows a document lists, in window order: those that name a room type and those the
+// totals count, so that a listed table always adds up to its totals row.
+QList<int> righeAmbienti(const std::array<QString, 11> &tipol, const std::array<QString, 11> &sup,
+                         const std::array<QString, 11> &ragg);
+
 // The row's weighted surface, surface x weighting % rounded half up to hundredths, as text;
 // nothing when either is not a number or the result is not finite.
 std::optional<QString> superficieRagguagliata(const QString &sup, const QString &ragg);

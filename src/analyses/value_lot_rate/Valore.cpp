@@ -655,13 +655,9 @@ void Valore::solodati_Click()
     ex->formatta(t1);
     ex->nuovoParagrafo();
 
-    // The rows that name a room, in window order and numbered from 1: a room typed after an
-    // empty row is listed, as the totals count it.
-    QList<int> ambienti;
-    for (int k = 1; k <= Righe; ++k) {
-        if (!q.tipol[k].isEmpty())
-            ambienti << k;
-    }
+    // Numbered from 1 in window order: a room after an empty row is listed, and so is a row the
+    // totals count although it names no room.
+    const QList<int> ambienti = valore::righeAmbienti(q.tipol, q.sup, q.ragg);
     const int n = int(ambienti.size());
     auto t2 = ex->tabella(n + 2, 5);
     static const char *const testata[] = {"n.", "tipo di ambiente", "superficie mq.", "ragguaglio %",

@@ -28,7 +28,8 @@ struct Stanze
     {
         sup[k] = s;
         ragg[k] = p;
-        digitate[k] = *parseItalian(s);
+        if (const std::optional<double> n = parseItalian(s))
+            digitate[k] = *n;
         ragguagliate[k] = superficieRagguagliata(s, p).value_or(QString());
     }
     Totali totali() const { return valore::totali(sup, ragg, digitate, ragguagliate); }
@@ -98,6 +99,24 @@ TEST(ValoreCalcolo, totaliSommanoLeRigheComplete)
     Stanze piccola;
     piccola.riga(4, "29", "1");
     EXPECT_EQ(piccola.totali().superf, "0,29");
+}
+
+TEST(ValoreCalcolo, righeElencateSonoQuelleConUnTipoOContateNeiTotali)
+{
+    // casa; a gap; a row with no type that the totals count; a type with no surface; a surface
+    // that is no number; box.
+    std::array<QString, 11> tipol, sup, ragg;
+    tipol[1] = "casa", sup[1] = "120", ragg[1] = "100";
+    sup[3] = "80", ragg[3] = "100";
+    tipol[4] = "cantina";
+    sup[5] = "1,,5", ragg[5] = "100";
+    tipol[7] = "box", sup[7] = "20", ragg[7] = " 50";
+    EXPECT_EQ(righeAmbienti(tipol, sup, ragg), (QList<int>{1, 3, 4, 7}));
+
+    Stanze s;
+    for (int k : {1, 3, 5, 7})
+        s.riga(k, sup[k], ragg[k]);
+    EXPECT_EQ(s.totali().supt, "220");   // rows 1, 3 and 7, every one of them listed
 }
 
 TEST(ValoreCalcolo, stimaInCifreEInLettere)

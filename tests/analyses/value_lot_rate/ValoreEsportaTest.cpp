@@ -134,7 +134,7 @@ TEST_F(ValoreEsportaTest, documentoCompleto)
         EXPECT_EQ(t, "");
 }
 
-TEST_F(ValoreEsportaTest, senzaAmbientiEFormatiDelleCelle)
+TEST_F(ValoreEsportaTest, rigaSenzaTipoContataEdElencataEFormatiDelleCelle)
 {
     coefficienti({8, 8, 8, 8, 8});
     digita(box("sup", 1), "100");
@@ -144,8 +144,10 @@ TEST_F(ValoreEsportaTest, senzaAmbientiEFormatiDelleCelle)
     const docx::Document d = esporta("Verdi");
     ASSERT_EQ(d.tables().size(), 3u);
     const docx::Table &t2 = *d.tables()[1];
-    ASSERT_EQ(t2.rowCount(), 2);
-    EXPECT_EQ(riga(t2, 2), QStringList({"", "TOTALI mq.", "100,00", "", "100,00"}));
+    // The row names no room, yet the totals count it: it is listed, so the table adds up.
+    ASSERT_EQ(t2.rowCount(), 3);
+    EXPECT_EQ(riga(t2, 2), QStringList({" 1", "", "100,00", "100,00", "100,00"}));
+    EXPECT_EQ(riga(t2, 3), QStringList({"", "TOTALI mq.", "100,00", "", "100,00"}));
     const docx::Table &t3 = *d.tables()[2];
     EXPECT_EQ(colonna(t3, 2), QStringList({"valore", "0,80", "100,00", "123,14", "9.850,50"}));
     // The closing lines repeat the window's own texts, not the hand-typed value.
