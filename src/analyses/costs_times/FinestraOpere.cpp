@@ -383,6 +383,28 @@ bool FinestraOpere::categoria(const QLineEdit *casella) const
     return false;
 }
 
+QuadroOpere FinestraOpere::quadro() const
+{
+    QuadroOpere q;
+    for (int i = 1; i <= opere::NumeroOpere; ++i) {
+        q.label1[i] = Label1[i]->text();
+        q.ris[i] = ris[i]->text();
+    }
+    for (int i = 1; i <= opere::NumeroOpere + 1; ++i)
+        q.correz[i] = correz[i]->text();
+    const int tipo = opere::tipoValido(*m_profilo.tipo);
+    q.tipo = tipo ? Option1[tipo]->text() : QString();
+    q.base = casellaCostruzione()->text();
+    const QList<QLineEdit *> caselle = caselleRighe();
+    for (int r = 1; r <= caselle.size(); ++r) {
+        q.label2 << findChild<QLabel *>(QStringLiteral("Label2_%1").arg(r))->text();
+        q.righe << caselle.at(r - 1)->text();
+        q.categorie << categoria(caselle.at(r - 1));
+    }
+    q.totale = m_casellaTotale->text();
+    return q;
+}
+
 void FinestraOpere::solodati_Click()
 {
     // Before any type is chosen the subtitle ends with its blank.

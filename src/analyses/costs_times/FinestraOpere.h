@@ -20,6 +20,20 @@ namespace Ui {
 class TabellaOpere;
 }
 
+// What a costs or times window shows, as it shows it: read by the appraisal report. Index 0 of
+// the arrays is unused; the rows of the categories table are in window order, row 1 first.
+struct QuadroOpere
+{
+    std::array<QString, opere::NumeroOpere + 1> label1, ris;   // the 16 works
+    std::array<QString, opere::NumeroOpere + 2> correz;        // 17: the total share
+    QString tipo;              // caption of the chosen building type; empty when none is chosen
+    QString base;              // the construction box, base of the works table
+    QStringList label2;        // row captions
+    QStringList righe;         // the box beside each caption
+    QList<bool> categorie;     // whether the row is a category, with its total
+    QString totale;            // the window's total
+};
+
 // What the costs window `costare` and the times window `redditività` share. Both break a
 // construction category down over the 16 kinds of work of the works table, whose shares come
 // from a building type and are fine-tuned with sliders or cancelled with "X"; both spread their
@@ -55,6 +69,8 @@ public:
     // category boxes in record order, then the sliders (the combined reading does the same).
     ArchivioOpere archivioFinestra() const;
     void applicaArchivio(const ArchivioOpere &archivio);
+
+    QuadroOpere quadro() const;
 
 protected:
     // What tells the two windows apart, besides their own rows.

@@ -207,21 +207,18 @@ AnalysisWindow::ArchiveKind Capitali::archivio() const
             QStringLiteral("del saggio di rendimento")};
 }
 
-void Capitali::scriviArchivio(ArchiveWriter &writer)
+ArchivioSaggi Capitali::archivioFinestra() const
 {
     ArchivioSaggi archivio;
     archivio.minimo = m_ui->HScroll1->value();
     archivio.massimo = m_ui->HScroll2->value();
     archivio.incremento = m_ui->HScroll3->value();
     archivio.rigaSaggio = gRigaSaggio;
-    scriviArchivioSaggi(writer, archivio);
+    return archivio;
 }
 
-bool Capitali::leggiArchivio(const ArchiveReader &reader, QString *motivo)
+void Capitali::applicaArchivio(const ArchivioSaggi &archivio)
 {
-    ArchivioSaggi archivio;
-    if (!leggiArchivioSaggi(reader, archivio, motivo))
-        return false;
     gRigaSaggio = archivio.rigaSaggio;
     m_ui->HScroll1->setValue(archivio.minimo);
     m_ui->HScroll2->setValue(archivio.massimo);
@@ -229,6 +226,23 @@ bool Capitali::leggiArchivio(const ArchiveReader &reader, QString *motivo)
     HScroll1_Change();
     HScroll2_Change();
     HScroll3_Change();
+}
+
+QString Capitali::min() const { return m_ui->min->text(); }
+QString Capitali::max() const { return m_ui->max->text(); }
+QString Capitali::increm() const { return m_ui->increm->text(); }
+
+void Capitali::scriviArchivio(ArchiveWriter &writer)
+{
+    scriviArchivioSaggi(writer, archivioFinestra());
+}
+
+bool Capitali::leggiArchivio(const ArchiveReader &reader, QString *motivo)
+{
+    ArchivioSaggi archivio;
+    if (!leggiArchivioSaggi(reader, archivio, motivo))
+        return false;
+    applicaArchivio(archivio);
     return true;
 }
 

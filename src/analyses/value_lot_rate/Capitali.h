@@ -53,6 +53,15 @@ public:
     void controlla_click() override;
     void solodati_Click() override;
 
+    // The range as the bars stand and the chosen table row, and putting them back: the chosen
+    // row first, then the three bars, each running its handler (the combined archive uses both).
+    ArchivioSaggi archivioFinestra() const;
+    void applicaArchivio(const ArchivioSaggi &archivio);
+    // The range boxes as the window shows them, in percent.
+    QString min() const;
+    QString max() const;
+    QString increm() const;
+
 protected:
     int numeroFinestra() const override { return 6; }
     ArchiveKind archivio() const override;
