@@ -95,6 +95,11 @@ void Capitali::calcoloarea()
     VScroll1_Change();
 }
 
+void Capitali::rinnovaTabella()
+{
+    calcoloarea();
+}
+
 // --- the grid -------------------------------------------------------------------------------
 
 void Capitali::VScroll1_Change()

@@ -35,6 +35,9 @@ public:
     // Rebuilds the rate table from the range and the chosen appraisal row, then refreshes the
     // grid. The main data window calls it by name before showing this window.
     Q_INVOKABLE void calcoloarea();
+    // The rate table made to belong to the chosen appraisal row as it now stands (the range kept);
+    // called before the table is shown or read by another window.
+    void rinnovaTabella();
     // Shows the ten table rows from the one the grid's scroll bar stands at.
     void VScroll1_Change();
 
