@@ -101,8 +101,9 @@ bool CommonDialog::showFile(Kind kind)
         dialog->setFileMode(QFileDialog::ExistingFile);
     } else {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
+        // Replacing an existing file is asked first: a plain save proposes the last path chosen,
+        // which may be another kind of archive.
         dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setOption(QFileDialog::DontConfirmOverwrite);
     }
 
     const QStringList filters = qtFilters(Filter);

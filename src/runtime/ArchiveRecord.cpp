@@ -1,4 +1,5 @@
 #include "runtime/ArchiveRecord.h"
+#include "runtime/SaveFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -187,8 +188,7 @@ bool ArchiveWriter::save(const QString &path, QString *error) const
 {
     const QByteArray data = bytes();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        file.cancelWriting();
+    if (!file.open(QIODevice::WriteOnly) || !writeAndCommit(file, data)) {
         if (error)
             *error = QStringLiteral("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(path));
         return false;

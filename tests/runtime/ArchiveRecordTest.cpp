@@ -1,4 +1,5 @@
 #include "runtime/ArchiveRecord.h"
+#include "support/LimiteFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -344,6 +345,30 @@ TEST(ArchiveFiles, SaveLoadAndFailedSaveKeepsThePreviousFile)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(readAll(path), QByteArray("0\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Vantegra-dati-prova")});
+}
+
+TEST(ArchiveFiles, AFullDiskKeepsThePreviousFileAndIsReported)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Vantegra-dati-prova"));
+    const QByteArray previous("1\r\n\"100\",\"50\",\"2\",\"300\",\"5\",\"1\"\r\n");
+    ASSERT_TRUE(writeAll(path, previous));
+
+    // 5 KB against a limit of 1 KB: the buffered write "succeeds", the flush does not.
+    ArchiveWriter big;
+    for (int i = 0; i < 100; ++i) {
+        big.add(Variant(QString(40, QLatin1Char('x'))));
+        big.endRecord();
+    }
+    ASSERT_GT(big.bytes().size(), 4000);
+    const int esito = inFiglioConLimite(1024, [&] {
+        QString error;
+        return !big.save(path, &error) && error.contains(QDir::toNativeSeparators(path));
+    });
+    EXPECT_EQ(esito, 0) << "the save must fail with a message naming the file";
+    EXPECT_EQ(readAll(path), previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Vantegra-dati-prova")});
 }
 
 TEST(ArchiveFiles, ReadOnlyFolderKeepsThePreviousFile)

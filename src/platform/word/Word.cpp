@@ -6,6 +6,7 @@
 #include "WordModel.h"
 #include "platform/MsgBox.h"
 #include "platform/Shell.h"
+#include "runtime/SaveFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,9 +55,8 @@ WriteResult writeFile(const QString &path, const QByteArray &bytes, QString *rea
                           .arg(folder, file.errorString());
         return WriteResult::FolderRefused;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!writeAndCommit(file, bytes)) {
         *reason = QStringLiteral("Errore di scrittura: %1.").arg(file.errorString());
-        file.cancelWriting();
         return WriteResult::Failed;
     }
     return WriteResult::Saved;

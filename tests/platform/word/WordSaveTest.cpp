@@ -1,5 +1,7 @@
 #include "WordTestBase.h"
+#include "support/LimiteFile.h"
 
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -140,6 +142,28 @@ TEST_F(WordSaveTest, AFailedSaveTellsTheUserOnceAndReturnsFalse)
     // The document is intact and can still be saved.
     EXPECT_TRUE(doc.SaveAs(path(QStringLiteral("ok.doc"))));
     EXPECT_EQ(messages.size(), 3);
+}
+
+TEST_F(WordSaveTest, AFullDiskKeepsAnEarlierDocumentAndIsReported)
+{
+    const QString target = path(QStringLiteral("-DatiVantegra-Rossi.doc"));
+    QFile earlier(target);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("documento precedente");
+    earlier.close();
+
+    WordApplication app;
+    QString text;
+    for (int i = 0; i < 300; ++i)
+        text += QString::fromLatin1(QCryptographicHash::hash(QByteArray::number(i), QCryptographicHash::Sha256).toHex())
+                + QLatin1Char('\r');   // text that does not compress below the limit
+    write(app, text);
+    WordDocument &doc = *app.ActiveDocument();
+    const int esito = inFiglioConLimite(1024, [&] { return !doc.SaveAs(target) && messages.size() == 1; });
+    EXPECT_EQ(esito, 0) << "the save must fail and say so once";
+    QFile after(target);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), QByteArray("documento precedente"));
 }
 
 TEST_F(WordSaveTest, AReadOnlyFolderSendsTheDocumentToTheUsersDocuments)
