@@ -257,7 +257,7 @@ void Dati::controlla_click()
 
 void Dati::cancelladati_Click()
 {
-    const int n = std::min(static_cast<int>(gNumeroStime.leading()), RowArray::LastRow);
+    const int n = ultimaRigaUsata();
     for (int riga = 1; riga <= n; ++riga)
         for (RowArray *c : colonneRighe)
             c->set(riga, QString());
@@ -324,7 +324,7 @@ void Dati::solodati_Click()
     auto ex = WordExport::inizia(QStringLiteral("Finestra dati"));
     if (!ex)
         return;
-    const int n = std::clamp(static_cast<int>(gNumeroStime.leading()), 0, RowArray::LastRow);
+    const int n = ultimaRigaUsata();
     auto t = ex->tabella(n + 2, 8);
     static const char *const testata[] = {"numero", "fabbricato", "costi", "redditività",
                                           "superficie", "rendimento", "valore area", "valore"};

@@ -75,6 +75,16 @@ int contaStime()
     return n;
 }
 
+int ultimaRigaUsata()
+{
+    int ultima = 0;
+    for (int riga = RowArray::FirstRow; riga <= RowArray::LastRow; ++riga)
+        for (int t = 0; t < 5; ++t)
+            if ((*colonne[t])[riga].present())
+                ultima = riga;
+    return std::max(ultima, contaStime());
+}
+
 bool copiaRiga(int riga)
 {
     if (riga <= RowArray::FirstRow || riga >= RowArray::LastRow)
@@ -129,7 +139,7 @@ QString primoDatoMancante()
         "Digitare la superficie del terreno",
         "Digitare il saggio di rendimento per i capitali industriali",
     };
-    const int ultima = std::min(static_cast<int>(n), RowArray::LastRow);
+    const int ultima = ultimaRigaUsata();
     for (int i = 1; i <= ultima; ++i)
         for (int t = 0; t < 5; ++t)
             if (!(*colonne[t])[i].present())
@@ -139,9 +149,9 @@ QString primoDatoMancante()
 
 void scriviArchivioDati(ArchiveWriter &writer)
 {
-    writer.add(gNumeroStime);
+    const int n = ultimaRigaUsata();
+    writer.addNumber(n);
     writer.endRecord();
-    const int n = std::min(static_cast<int>(std::max(0.0, gNumeroStime.leading())), RowArray::LastRow);
     for (int i = 1; i <= n; ++i) {
         for (int t = 0; t < 5; ++t)
             writer.add((*colonne[t])[i]);
@@ -192,7 +202,6 @@ bool leggiArchivioDati(const ArchiveReader &reader, ArchivioDati &out, QString *
 
 void applicaArchivioDati(const ArchivioDati &archivio)
 {
-    gNumeroStime = archivio.numeroStime;
     for (int riga = RowArray::FirstRow; riga <= RowArray::LastRow; ++riga) {
         if (riga <= archivio.numeroStime) {
             const auto &termini = archivio.righe.at(riga - 1);
@@ -204,6 +213,7 @@ void applicaArchivioDati(const ArchivioDati &archivio)
                 c->set(riga, Variant());
         }
     }
+    gNumeroStime = contaStime();
     // An empty archive chooses no row: the window shows exactly what the file holds.
     gRigaScelta = archivio.numeroStime > 0 ? archivio.rigaScelta : Variant(QString());
 }

@@ -42,6 +42,11 @@ EsitoCalcolo ricalcolaRiga(int riga);
 // Number of rows 1..100 whose market value has a leading number above 0.
 int contaStime();
 
+// The last row holding any of the five terms (0 when none does). A row worth nothing (Vm 0) still
+// holds what was typed in it, so the archives, the export, the clearing and the check go as far
+// as this row, never stopping short of the rows counted.
+int ultimaRigaUsata();
+
 // Copies row riga - 1 into row riga (all seven columns). Rows 1 and 100 are not copied into.
 bool copiaRiga(int riga);
 
@@ -57,17 +62,19 @@ int rigaSceltaValida();
 // First problem of the main data window's check, or an empty text when every row is complete.
 QString primoDatoMancante();
 
-// The main data archive: the count, then one line per row with Vm, K, a, S, r and the chosen row.
+// The main data archive: the number of rows in use, then one line per row with Vm, K, a, S, r and
+// the chosen row.
 void scriviArchivioDati(ArchiveWriter &writer);
 
 struct ArchivioDati
 {
-    int numeroStime = 0;
+    int numeroStime = 0;   // rows in the file
     QList<std::array<Variant, 5>> righe;
     Variant rigaScelta;
 };
 // Checks a whole file before anything of it is applied; false with the reason when it is not a
 // main data archive.
 bool leggiArchivioDati(const ArchiveReader &reader, ArchivioDati &out, QString *motivo);
-// Replaces the appraisal with the archive's: rows after its count are emptied.
+// Replaces the appraisal with the archive's: rows after its own are emptied, and the appraisals
+// are counted again.
 void applicaArchivioDati(const ArchivioDati &archivio);

@@ -228,34 +228,57 @@ TEST_F(DatiTest, CheckFollowsTheSilentProtocol)
     riga(1, {"1", "1", "1", "1", "1"});
     riga(2, {"1", "1", "1", "", "1"});
     riga(3, {"", "1", "1", "1", "1"});
-    gNumeroStime = 3;
     messages.clear();
     dati->controlla_click();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0].text, "Digitare la superficie del terreno nella riga n. 2.");
 
+    // Row 3 holds terms though it has no market value yet: the check reaches it too.
     box(3, 2)->setText("1");
-    gNumeroStime = 2;
+    messages.clear();
+    dati->controlla_click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].text, "Digitare il valore di mercato del fabbricato nella riga n. 3.");
+
+    box(0, 3)->setText("1");
     messages.clear();
     dati->controlla_click();   // the flag is still 1 from the failed check: silent, reset
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(gControlloDati.leading(), 0);
     dati->controlla_click();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0].text, "I dati sono stati immessi correttamente per n. 2 stime.");
+    EXPECT_EQ(messages[0].text, "I dati sono stati immessi correttamente per n. 3 stime.");
     EXPECT_EQ(messages[0].icon(), vb::Information);
 }
 
-TEST_F(DatiTest, ClearingEmptiesTheCountedRowsOnly)
+// A row worth nothing (Vm 0) is not an appraisal, yet what was typed in it and in the rows after
+// it is saved, cleared and read back like any other row.
+TEST_F(DatiTest, RowsAfterARowWorthNothingAreSavedClearedAndReadBack)
 {
-    for (int r = 1; r <= 6; ++r)
-        riga(r, {"100", "50", "1", "10", "5"});
-    gNumeroStime = 5;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Vantegra-dati-zero");
+    riga(1, {"0", "100000", "2", "500", "5"});
+    riga(2, {"300000", "150000", "2", "1000", "6"});
+    EXPECT_EQ(box(5, 2)->text(), "133499");
+    EXPECT_EQ(gNumeroStime.leading(), 1);
+    answerDialog(path);
+    trigger(dati, "salva");
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(contenuto(path), QByteArray("2\r\n"
+                                          "\"0\",\"100000\",\"2\",\"500\",\"5\",\r\n"
+                                          "\"300000\",\"150000\",\"2\",\"1000\",\"6\",\r\n"));
+
     trigger(dati, "cancelladati");
-    EXPECT_EQ(box(0, 5)->text(), "");
-    EXPECT_EQ(box(5, 5)->text(), "");
-    EXPECT_EQ(box(0, 6)->text(), "100");
-    EXPECT_TRUE(gValoreMercato[1].isText());
+    for (int linea : {1, 2})
+        for (int c = 0; c < 7; ++c)
+            EXPECT_EQ(box(c, linea)->text(), "") << "line " << linea << " column " << c;
+
+    answerDialog(path);
+    trigger(dati, "apri");
+    EXPECT_EQ(box(0, 1)->text(), "0");
+    EXPECT_EQ(box(0, 2)->text(), "300000");
+    EXPECT_EQ(box(5, 2)->text(), "133499");
+    EXPECT_EQ(gNumeroStime.leading(), 1);   // counted again: still one appraisal
 }
 
 TEST_F(DatiTest, ArchiveRoundTripKeepsKindsAndRefusesForeignFiles)
@@ -377,7 +400,7 @@ TEST_F(DatiTest, ExportWritesTheTableOfAllRows)
     copertina(QStringLiteral("Rossi"));
     riga(1, {"1000,5", "500", "2,5", "100", "5"});
     riga(2, {"250000", "100000", "2", "500", "5"});
-    riga(3, {"3000", "500", "2", "100", "5"});
+    riga(3, {"0", "500", "2", "100", "5"});   // worth nothing, yet listed with what was typed
     trigger(dati, "solodati");
     WordExport::setCartella(QString());
 
@@ -396,6 +419,8 @@ TEST_F(DatiTest, ExportWritesTheTableOfAllRows)
     EXPECT_EQ(t.cell(3, 4).text(), "2,50");
     EXPECT_EQ(t.cell(4, 2).text(), "250.000,00");
     EXPECT_EQ(t.cell(4, 7).text(), "136.054,00");   // Int(150000 / 1.1025)
+    EXPECT_EQ(t.cell(5, 1).text(), " 3");
+    EXPECT_EQ(t.cell(5, 2).text(), "0,00");
     for (int c = 2; c <= 8; ++c)
         EXPECT_EQ(t.cell(4, c).paragraphs.at(0).jc, "right") << c;
     EXPECT_NE(t.cell(4, 1).paragraphs.at(0).jc, "right");
