@@ -1,3 +1,4 @@
+#include "app/Programma.h"
 #include "core/Avvio.h"
 #include "core/Dati.h"
 #include "core/Modulo.h"

@@ -1,4 +1,4 @@
-#include "core/Avvio.h"
+#include "app/Programma.h"
 
 #include <QApplication>
 

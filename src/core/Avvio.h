@@ -2,12 +2,6 @@
 
 #include <functional>
 
-// The program's start: shared constants and titles, the windows it knows, the fonts, the splash.
-void Avvio();
-
-// Makes every window known to the window registry, under its object name.
-void RegistraFinestre();
-
 // Makes the program's own images and texts reachable under ":/" (they live in a static library,
 // whose resources are not registered by themselves). Harmless when called again.
 void CaricaRisorse();

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "app/Programma.h"
 #include "core/Avvio.h"
 #include "core/Modulo.h"
 
