@@ -11,6 +11,7 @@
 #include "core/frmSplash.h"
 #include "help/RegistraGuide.h"
 #include "help/RegistraInformazioni.h"
+#include "report/ArchivioTotale.h"
 #include "report/RegistraFrontespizio.h"
 
 #include <QFont>
@@ -26,6 +27,7 @@ void RegistraFinestre()
     RegistraFinestraValore();
     RegistraFinestraFrontespizio();
     RegistraFinestreCostiTempi();
+    Dati::setLettoreArchivioTotale(apriArchivioTotale);
 }
 
 void Avvio()

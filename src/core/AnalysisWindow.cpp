@@ -23,19 +23,6 @@
 
 namespace {
 
-QString comeMotivo(QString motivo)
-{
-    motivo = motivo.trimmed();
-    while (motivo.endsWith(QLatin1Char('.')))
-        motivo.chop(1);
-    if (motivo.isEmpty())
-        return QStringLiteral("il contenuto non corrisponde");
-    // "Il file è troppo grande..." reads on after a colon as "il file è troppo grande...".
-    if (motivo.size() > 1 && motivo[0].isUpper() && motivo[1].isLower())
-        motivo[0] = motivo[0].toLower();
-    return motivo;
-}
-
 void erroreArchivio(const QString &testo)
 {
     MsgBox(testo, vb::Critical, gTitoloControllo);
@@ -484,7 +471,7 @@ void AnalysisWindow::apri_Click()
     QString motivo;
     if (!reader.parse(contenuto, &motivo) || !leggiArchivio(reader, &motivo)) {
         erroreArchivio(QStringLiteral("Il file \"%1\" non è un archivio %2 di %3: %4.")
-                               .arg(nome, kind.descrizione, gNomeProgramma.text(), comeMotivo(motivo))
+                               .arg(nome, kind.descrizione, gNomeProgramma.text(), motivoDopoDuePunti(motivo))
                        + invariati);
         return;
     }

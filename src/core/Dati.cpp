@@ -33,6 +33,12 @@ QIcon iconaCancella()
     return QIcon(pm);
 }
 
+std::function<void(Dati &)> &lettoreArchivioTotale()
+{
+    static std::function<void(Dati &)> lettore;
+    return lettore;
+}
+
 const QString messaggioNessunaRiga = QStringLiteral(
     "Cliccare sul numero di riga della stima a cui riferire i dati specifici della prossima "
     "finestra. Essi sono necessari anche per la stampa della relazione.");
@@ -315,6 +321,22 @@ bool Dati::leggiArchivio(const ArchiveReader &reader, QString *motivo)
         return false;
     applicaArchivioDati(archivio);
     return true;
+}
+
+void Dati::apritutto_Click()
+{
+    if (const auto &lettore = lettoreArchivioTotale())
+        lettore(*this);
+}
+
+void Dati::setLettoreArchivioTotale(std::function<void(Dati &)> lettore)
+{
+    lettoreArchivioTotale() = std::move(lettore);
+}
+
+bool Dati::hasCombinedOpen() const
+{
+    return bool(lettoreArchivioTotale());
 }
 
 // --- Word export -----------------------------------------------------------------------------

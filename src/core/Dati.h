@@ -5,6 +5,7 @@
 
 #include <QScopedPointer>
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -46,6 +47,10 @@ public:
     void controlla_click() override;
     void cancelladati_Click() override;
     void solodati_Click() override;
+    // Reads the combined archive of the whole appraisal. The reader fills every analysis window,
+    // so it stands above them: the program hands it in at start.
+    void apritutto_Click() override;
+    static void setLettoreArchivioTotale(std::function<void(Dati &)> lettore);
     void aiuto_Click();
     void cmdrelazione_Click();
 
@@ -63,6 +68,7 @@ protected:
     void scriviArchivio(ArchiveWriter &writer) override;
     bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
     void dopoLettura() override { VScroll1_Change(); }
+    bool hasCombinedOpen() const override;
 
 private:
     void colonna_Change(int colonna, int index);

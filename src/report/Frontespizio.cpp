@@ -5,6 +5,7 @@
 #include "core/Modulo.h"
 #include "core/WordExport.h"
 #include "platform/MsgBox.h"
+#include "report/ArchivioTotale.h"
 #include "report/DatiStudio.h"
 #include "report/Studio.h"
 #include "runtime/ArchiveRecord.h"
@@ -251,6 +252,11 @@ bool Frontespizio::leggiArchivio(const ArchiveReader &reader, QString *motivo)
 }
 
 // --- Word export -----------------------------------------------------------------------------
+
+void Frontespizio::salvatutto_Click()
+{
+    salvaArchivioTotale(*this);
+}
 
 void Frontespizio::solodati_Click()
 {

@@ -37,6 +37,8 @@ public:
     void controlla_click() override;
     void cancelladati_Click() override;
     void solodati_Click() override;
+    // Saves the whole appraisal in one combined archive, after every window's data check.
+    void salvatutto_Click() override;
     void aiuto_Click();
     // Opens "Dati dello studio"; the labels follow what is confirmed there.
     void datistudio_Click();
@@ -58,6 +60,7 @@ public:
 protected:
     int numeroFinestra() const override { return 7; }
     ArchiveKind archivio() const override;
+    bool hasCombinedSave() const override { return true; }
     void scriviArchivio(ArchiveWriter &writer) override;
     bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

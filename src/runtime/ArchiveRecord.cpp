@@ -324,6 +324,15 @@ bool ArchiveReader::parse(const QByteArray &bytes, QString *error)
     return true;
 }
 
+void ArchiveReader::setRecords(QList<QList<Variant>> records)
+{
+    m_records = std::move(records);
+    rewind();
+    m_total = 0;
+    for (const auto &record : std::as_const(m_records))
+        m_total += int(record.size());
+}
+
 bool ArchiveReader::next(Variant &out)
 {
     while (m_record < m_records.size() && m_field >= m_records[m_record].size()) {
@@ -347,4 +356,16 @@ void ArchiveReader::rewind()
     m_record = 0;
     m_field = 0;
     m_taken = 0;
+}
+
+QString motivoDopoDuePunti(QString motivo)
+{
+    motivo = motivo.trimmed();
+    while (motivo.endsWith(QLatin1Char('.')))
+        motivo.chop(1);
+    if (motivo.isEmpty())
+        return QStringLiteral("il contenuto non corrisponde");
+    if (motivo.size() > 1 && motivo[0].isUpper() && motivo[1].isLower())
+        motivo[0] = motivo[0].toLower();
+    return motivo;
 }

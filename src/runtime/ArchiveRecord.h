@@ -44,6 +44,8 @@ public:
     // and holds no records, so nothing of a damaged file is applied.
     bool load(const QString &path, QString *error);
     bool parse(const QByteArray &bytes, QString *error);
+    // Holds records already read (part of a larger file), as if they were a whole file.
+    void setRecords(QList<QList<Variant>> records);
 
     // The records (lines) read, each a list of fields: a quoted field is a text, a bare one
     // a number, an empty one a value never set.
@@ -63,3 +65,8 @@ private:
     int m_total = 0;
     int m_taken = 0;
 };
+
+// A reason for refusing a file as it reads after a colon in a message: no final full stop, the
+// first letter of a sentence in lower case ("il file è troppo grande ..."); an empty reason says
+// the content does not match.
+QString motivoDopoDuePunti(QString motivo);
