@@ -1,0 +1,344 @@
+#include "support/WindowTest.h"
+
+#include "analyses/costs_times/ModuloCostiTempi.h"
+#include "analyses/value_lot_rate/TabellaSaggi.h"
+#include "core/Dati.h"
+#include "core/Modulo.h"
+#include "report/Frontespizio.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace {
+
+const QString nomi[] = {"dati", "valore", "costare", QString::fromUtf8("redditività"), "superficie", "capitali",
+                        "frontespizio"};
+
+// The whole appraisal, typed window by window as the appraiser types it.
+class ArchivioTotaleTest : public WindowTest
+{
+protected:
+    QWidget *w(int k) { return WindowRegistry::instance(nomi[k]); }
+    QLineEdit *box(int k, const QString &nome) { return find<QLineEdit>(w(k), nome); }
+    void digita(int k, const QString &nome, const QString &testo) { type(box(k, nome), testo); }
+
+    void compilaDati()
+    {
+        const QStringList righe[] = {{"250000", "100000", "2", "500", "5"},
+                                     {"900000", "300000", "4", "1500", "6"},
+                                     {"180000,5", "90000", "1,5", "400", "4,5"}};
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 5; ++c) {
+                static const char *const colonne[] = {"valoremercat", "costitotal", "ann", "superfic", "sagg"};
+                digita(0, QStringLiteral("%1_%2").arg(QLatin1String(colonne[c])).arg(r + 1), righe[r][c]);
+            }
+        click(find<QLabel>(w(0), "num_2"));
+    }
+    void compilaValore()
+    {
+        const int barre[] = {7, 8, 6, 9, 5};
+        for (int i = 1; i <= 5; ++i)
+            find<QScrollBar>(w(1), QStringLiteral("HScroll1_%1").arg(i))->setValue(barre[i - 1]);
+        const QStringList stanze[] = {{"casa", "120", "100"}, {"garage, box", "35,5", " 50"}, {"", "", ""},
+                                      {"terrazzo", "20", "25"}};
+        for (int k = 1; k <= 4; ++k) {
+            digita(1, QStringLiteral("tipol_%1").arg(k), stanze[k - 1][0]);
+            digita(1, QStringLiteral("sup_%1").arg(k), stanze[k - 1][1]);
+            type(find<QComboBox>(w(1), QStringLiteral("ragg_%1").arg(k))->lineEdit(), stanze[k - 1][2]);
+        }
+        digita(1, "costmq", "1500");
+    }
+    void compilaCosti()
+    {
+        click(find<QRadioButton>(w(2), "Option1_3"));
+        digita(2, "tecnich", "10000");
+        digita(2, "oner", "8000");
+        digita(2, "costruz", "200000");
+        digita(2, "costo_18", "15000");
+        find<QScrollBar>(w(2), "HScroll1_2")->setValue(900);   // shares moved by hand
+    }
+    void compilaTempi()
+    {
+        const char *const giorni[][2] = {{"tempoprog", "75"}, {"tempoperm", "140"}, {"tempocostr", "624"},
+                                         {"tempocatast", "62"}, {"tempoabit", "29"}};
+        for (const auto &g : giorni)
+            digita(3, QString::fromLatin1(g[0]), QString::fromLatin1(g[1]));
+    }
+    void compilaSuperficie()
+    {
+        for (int k = 1; k <= 33; ++k) {
+            QString testo = k >= 2 && k <= 16 ? QString::number(k * 3) : QStringLiteral("campo %1").arg(k);
+            if (k == 4)
+                testo = "1,5";
+            if (k == 19)
+                testo = QString::fromUtf8("vincolo \"paesaggistico\", idrogeologico");
+            digita(4, QStringLiteral("urban_%1").arg(k), testo);
+        }
+    }
+    void compilaCapitali()
+    {
+        find<QScrollBar>(w(5), "HScroll1")->setValue(500);
+        find<QScrollBar>(w(5), "HScroll2")->setValue(800);
+        find<QScrollBar>(w(5), "HScroll3")->setValue(50);
+        click(find<QLabel>(w(5), "num_3"));   // 6 % into the chosen row
+    }
+    void compilaFrontespizio()
+    {
+        const char *const testi[][2] = {{"comune", "Pisa (PI)"}, {"località", "San Rossore"},
+                                        {"indirizzoimm", "via delle Cascine, 12"}, {"proprietà", "Rossi, Mario"},
+                                        {"committente", "Banca \"Toscana\""}, {"luogo", "Pisa"},
+                                        {"allegati", "planimetrie, foto"}};
+        for (const auto &t : testi)
+            digita(6, QString::fromUtf8(t[0]), QString::fromUtf8(t[1]));
+        box(6, "data")->setText(QString::fromUtf8("lunedì, 7 dic 2026"));   // in place of today's
+    }
+    void compilaTutto()
+    {
+        compilaDati();
+        compilaValore();
+        compilaCosti();
+        compilaTempi();
+        compilaSuperficie();
+        compilaCapitali();
+        compilaFrontespizio();
+    }
+
+    // What every analysis window shows (boxes, lists, bars, buttons, labels but the hint line)
+    // and the module data the combined archive restores or the windows derive.
+    QMap<QString, QString> istantanea()
+    {
+        QMap<QString, QString> m;
+        for (int k = 0; k < 7; ++k) {
+            QWidget *f = w(k);
+            const QString p = nomi[k] + QLatin1Char('.');
+            for (auto *e : f->findChildren<QLineEdit *>())
+                if (!e->objectName().isEmpty() && !qobject_cast<QComboBox *>(e->parent()))
+                    m[p + e->objectName()] = e->text();
+            for (auto *c : f->findChildren<QComboBox *>())
+                m[p + c->objectName()] = c->currentText();
+            for (auto *s : f->findChildren<QScrollBar *>())
+                if (!s->objectName().isEmpty())
+                    m[p + s->objectName()] = QString::number(s->value());
+            for (auto *b : f->findChildren<QRadioButton *>())
+                m[p + b->objectName()] = b->isChecked() ? "x" : "";
+            for (auto *l : f->findChildren<QLabel *>())
+                if (!l->objectName().isEmpty() && l->objectName() != "passo")
+                    m[p + l->objectName()] = l->text();
+        }
+        for (int r = 1; r <= 100; ++r) {
+            int c = 0;
+            for (const RowArray *a : {&gValoreMercato, &gCostiTotali, &gAnni, &gSuperficie, &gSaggio, &gValoreArea,
+                                      &gValoreMq, &gSaggiFabbricato, &gSaggiRendimento, &gSaggiValoreArea})
+                m[QStringLiteral("riga %1.%2").arg(r).arg(c++)] = (*a)[r].isEmpty() ? "" : (*a)[r].text();
+        }
+        for (const auto &[nome, v] : {std::pair{"gNumeroStime", &gNumeroStime}, {"gRigaScelta", &gRigaScelta},
+                                      {"gTipoCosti", &gTipoCosti}, {"gTipoTempi", &gTipoTempi},
+                                      {"gNumeroSaggi", &gNumeroSaggi}, {"gRigaSaggio", &gRigaSaggio}})
+            m[QString::fromLatin1(nome)] = v->text();
+        return m;
+    }
+    // Names the controls whose content differs, to read a failure at a glance.
+    static QStringList differenze(const QMap<QString, QString> &a, const QMap<QString, QString> &b)
+    {
+        QStringList d;
+        for (auto it = a.cbegin(); it != a.cend(); ++it)
+            if (b.value(it.key(), "<assente>") != it.value())
+                d << QStringLiteral("%1: \"%2\" / \"%3\"").arg(it.key(), it.value(), b.value(it.key(), "<assente>"));
+        return d;
+    }
+
+    void salvaTutto(const QString &percorso)
+    {
+        answerDialog(percorso);
+        trigger(w(6), "salvatutto");
+    }
+    void apriTutto(const QString &percorso)
+    {
+        answerDialog(percorso);
+        trigger(w(0), "apritutto");
+    }
+    // The program closed and started again: no window, the module data as at start.
+    void riavvia()
+    {
+        WindowTest::TearDown();
+        WindowTest::SetUp();
+        show<Dati>("dati");
+    }
+
+    QString golden() const { return QStringLiteral(VANTEGRA_TEST_DATA "/Vantegra-totale-golden"); }
+
+    QTemporaryDir cartella;
+};
+
+TEST_F(ArchivioTotaleTest, SaveWritesTheGoldenFileAndLeavesTheArchiveNamesAlone)
+{
+    show<Dati>("dati");
+    compilaTutto();
+    const QString percorso = cartella.filePath("Vantegra-totale-rossi");
+    messages.clear();
+    salvaTutto(percorso);
+    EXPECT_TRUE(messages.isEmpty());
+    ASSERT_EQ(dialogs.size(), 1);
+    EXPECT_EQ(dialogs[0].title, "Salva file con nome");
+    EXPECT_EQ(dialogs[0].fileName, "Vantegra-totale-");
+    EXPECT_EQ(dialogs[0].filter, "File Vantegra-totale-| Vantegra-totale-*");
+    EXPECT_EQ(dialogs[0].filterIndex, 1);
+
+    const QByteArray scritto = contenuto(percorso);
+    EXPECT_EQ(scritto.count("\r\n"), 3 + 87);
+    EXPECT_EQ(scritto, contenuto(golden())) << scritto.toStdString();
+
+    // Neither window's own archive name changes; the cover page's next dialog proposes the path.
+    auto *frontespizio = static_cast<Frontespizio *>(w(6));
+    EXPECT_EQ(frontespizio->NomeFile(), "");
+    EXPECT_EQ(static_cast<Dati *>(w(0))->NomeFile(), "");
+    EXPECT_EQ(frontespizio->CommonDialog1.FileName, percorso);
+}
+
+TEST_F(ArchivioTotaleTest, ReadAfterARestartGivesBackEveryBoxAndEveryFigure)
+{
+    show<Dati>("dati");
+    compilaTutto();
+    const QMap<QString, QString> prima = istantanea();
+    EXPECT_EQ(prima.value("dati.valtot_2"), "475256");
+    const QString percorso = cartella.filePath("Vantegra-totale-rossi");
+    salvaTutto(percorso);
+
+    riavvia();
+    auto *dati = static_cast<Dati *>(w(0));
+    dati->NomeFile() = cartella.filePath("Vantegra-dati-proprio");
+    messages.clear();
+    apriTutto(percorso);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(dialogs.last().title, "Apri file");
+    EXPECT_EQ(dialogs.last().fileName, "");
+    EXPECT_EQ(dialogs.last().filter, "File Vantegra-totale- | Vantegra-totale-*");
+    EXPECT_EQ(dialogs.last().filterIndex, 1);
+    EXPECT_EQ(dati->NomeFile(), cartella.filePath("Vantegra-dati-proprio"));
+    for (int k = 1; k < 7; ++k)
+        EXPECT_FALSE(isShown(nomi[k])) << nomi[k].toStdString();
+
+    const QMap<QString, QString> dopo = istantanea();
+    EXPECT_EQ(differenze(prima, dopo), QStringList());
+    EXPECT_EQ(dopo.size(), prima.size());
+}
+
+TEST_F(ArchivioTotaleTest, AGoodFileReplacesTheAppraisalAndReadsBareNumbers)
+{
+    show<Dati>("dati");
+    for (int r = 1; r <= 5; ++r)
+        digita(0, QStringLiteral("valoremercat_%1").arg(r), "1000");
+    QByteArray file = contenuto(golden());
+    // Bare numbers without a leading digit, as another program may write them: the years of row 1
+    // and the first coefficient bar (rounded to 0).
+    file.replace("\"250000\",\"100000\",\"2\"", "\"250000\",\"100000\",.5");
+    file.replace("\r\n7\r\n8\r\n", "\r\n-.5\r\n8\r\n");
+    const QString percorso = cartella.filePath("Vantegra-totale-breve");
+    ASSERT_TRUE(scrivi(percorso, file));
+    apriTutto(percorso);
+    EXPECT_TRUE(messages.isEmpty()) << (messages.isEmpty() ? "" : messages[0].text.toStdString());
+    EXPECT_EQ(gAnni[1].text(), "0,5");
+    EXPECT_EQ(find<QScrollBar>(w(1), "HScroll1_1")->value(), 0);
+    EXPECT_EQ(gValoreMercato[4].text(), "");   // rows after the file's are emptied
+    EXPECT_EQ(gNumeroStime.leading(), 3);
+}
+
+// A file that is not a combined archive is refused, naming the file, before anything changes.
+TEST_F(ArchivioTotaleTest, RefusedFilesChangeNothing)
+{
+    show<Dati>("dati");
+    compilaTutto();
+    const QByteArray buono = contenuto(golden());
+    const QList<QByteArray> righe = buono.split('\n');
+    const auto conRiga = [&](int indice, const QByteArray &testo) {
+        QList<QByteArray> r = righe;
+        r[indice] = testo + "\r";
+        return r.join('\n');
+    };
+    const int n = 3;
+    const struct
+    {
+        const char *caso;
+        QByteArray file;
+    } casi[] = {
+        {"count above the rows", conRiga(0, "4,\"2\"")},
+        {"count below the rows", conRiga(0, "2,\"2\"")},
+        {"count over 100", conRiga(0, "101,\"2\"")},
+        {"count not whole", conRiga(0, "2.5,\"2\"")},
+        {"count as a text", conRiga(0, "\"3\",\"2\"")},
+        {"cut short", buono.left(buono.lastIndexOf("\r\n", buono.size() - 3) + 2)},
+        {"a line too many", buono + "\"altro\"\r\n"},
+        {"row with four fields", conRiga(2, "\"900000\",\"300000\",\"4\",\"1500\"")},
+        {"coefficient bar no number", conRiga(n + 1, "\"x\"")},
+        {"coefficient bar out of range", conRiga(n + 1, "11")},
+        {"costs type outside 1-3", conRiga(n + 17, "\"10000\",\"8000\",\"200000\",\"15000\",4")},
+        {"costs type empty", conRiga(n + 17, "\"10000\",\"8000\",\"200000\",\"15000\",")},
+        {"slider out of range", conRiga(n + 18, "10001")},
+        {"times line short", conRiga(n + 34, "\"75\",\"140\",\"624\",\"62\",2")},
+        {"rate bar out of range", conRiga(n + 84, "50,800,50,7,\"3\"")},
+        {"rate count over 100", conRiga(n + 84, "500,800,50,101,\"3\"")},
+        {"cover line of three", conRiga(n + 85, "\"a\",\"b\",\"c\"")},
+        {"binary data", QByteArray(buono).replace("casa", QByteArray("ca\0a", 4))},
+    };
+    const QMap<QString, QString> prima = istantanea();
+    for (const auto &c : casi) {
+        const QString percorso = cartella.filePath("Vantegra-totale-guasto");
+        ASSERT_TRUE(scrivi(percorso, c.file));
+        messages.clear();
+        apriTutto(percorso);
+        ASSERT_EQ(messages.size(), 1) << c.caso;
+        EXPECT_EQ(messages[0].icon(), vb::Critical) << c.caso;
+        EXPECT_TRUE(messages[0].text.contains("\"Vantegra-totale-guasto\"")) << c.caso << ": " << messages[0].text.toStdString();
+        EXPECT_EQ(differenze(prima, istantanea()), QStringList()) << c.caso;
+    }
+}
+
+// Each window's check runs in order; the first that fails is shown and nothing is asked or
+// written. A rate window never opened is created with its default range.
+TEST_F(ArchivioTotaleTest, SaveStopsAtTheFirstIncompleteWindow)
+{
+    show<Dati>("dati");
+    const QString percorso = cartella.filePath("Vantegra-totale-nuovo");
+    const std::function<void()> compila[] = {[this] { compilaDati(); }, [this] { compilaValore(); },
+                                             [this] { compilaCosti(); }, [this] { compilaTempi(); },
+                                             [this] { compilaSuperficie(); }};
+    for (int k = 0; k < 5; ++k) {
+        for (int j = 0; j < 6; ++j)
+            if (QWidget *f = WindowRegistry::existing(nomi[j]))
+                f->hide();
+        messages.clear();
+        trigger(w(6), "salvatutto");
+        EXPECT_EQ(messages.size(), 1) << nomi[k].toStdString();
+        for (int j = 0; j < 5; ++j)
+            EXPECT_EQ(isShown(nomi[j]), j == k) << "checking " << nomi[k].toStdString() << ", window " << nomi[j].toStdString();
+        EXPECT_TRUE(dialogs.isEmpty());
+        compila[k]();
+    }
+    // The cover page's own check: a message, no dialog.
+    messages.clear();
+    trigger(w(6), "salvatutto");
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_TRUE(dialogs.isEmpty());
+
+    compilaFrontespizio();
+    EXPECT_EQ(WindowRegistry::existing("capitali"), nullptr);
+    cancelDialog();
+    trigger(w(6), "salvatutto");
+    EXPECT_EQ(dialogs.size(), 1);
+    EXPECT_FALSE(QFile::exists(percorso));
+
+    salvaTutto(percorso);
+    const QList<QByteArray> righe = contenuto(percorso).split('\n');
+    ASSERT_EQ(righe.size(), 3 + 87 + 1);
+    EXPECT_TRUE(righe[3 + 84].startsWith("700,1000,25,")) << righe[3 + 84].toStdString();
+}
+
+} // namespace
