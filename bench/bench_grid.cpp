@@ -1,5 +1,4 @@
-#include "app/Programma.h"
-#include "core/Avvio.h"
+#include "AvvioBenchmark.h"
 #include "core/Dati.h"
 #include "core/Modulo.h"
 #include "core/WindowRegistry.h"
@@ -47,13 +46,5 @@ BENCHMARK(BM_LoadTheMainWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    CaricaRisorse();
-    ImpostaMessaggi();
-    RegistraFinestre();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return eseguiBenchmarkFinestre(argc, argv);
 }

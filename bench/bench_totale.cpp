@@ -1,5 +1,4 @@
-#include "app/Programma.h"
-#include "core/Avvio.h"
+#include "AvvioBenchmark.h"
 #include "core/Dati.h"
 #include "core/Modulo.h"
 #include "core/WindowRegistry.h"
@@ -77,14 +76,5 @@ BENCHMARK(BM_ReadTheCombinedArchiveIntoNewWindows)->Unit(benchmark::kMillisecond
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    CaricaRisorse();
-    ImpostaCostanti();
-    ImpostaMessaggi();
-    RegistraFinestre();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return eseguiBenchmarkFinestre(argc, argv);
 }
