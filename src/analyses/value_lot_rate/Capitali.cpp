@@ -129,7 +129,9 @@ void Capitali::sagg_Change(int index) { cella_Change(ColonnaSaggio, index); }
 void Capitali::cella_Change(int colonna, int index)
 {
     SaggiRigaCorrente = SaggiPrimaRiga + index - 1;
-    colonneTabella[colonna]->set(SaggiRigaCorrente, griglia.caselle[colonna][index]->text());
+    RowArray &valori = *colonneTabella[colonna];
+    valori.set(SaggiRigaCorrente, Griglia::valoreDaCasella(griglia.caselle[colonna][index]->text(),
+                                                           valori[SaggiRigaCorrente]));
     if (colonna == ColonnaSaggio)
         ContaSaggi();
     SuggerimentoRendimento();
