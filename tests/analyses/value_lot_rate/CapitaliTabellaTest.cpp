@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 RowArray *const tabella[] = {&gSaggiFabbricato, &gSaggiCosti, &gSaggiAnni, &gSaggiSuperficie,
@@ -202,7 +204,7 @@ TEST_F(CapitaliTabella, NothingToComputeFromLeavesTheTableAsItWas)
 }
 
 // The table knows the row, the terms and the range it was worked out for: when any of them
-// changes it no longer belongs to the chosen row; a row that gives no table gets an empty one.
+// changes it no longer belongs to the chosen row; with no row chosen it is emptied.
 TEST_F(CapitaliTabella, TheTableBelongsToTheRowAndTermsItWasWorkedOutFor)
 {
     rigaScelta(2, "900000", "300000", "4", "1500");
@@ -211,46 +213,35 @@ TEST_F(CapitaliTabella, TheTableBelongsToTheRowAndTermsItWasWorkedOutFor)
     const auto calcola = [] { return calcolaTabellaSaggi("7", "10", "0,25"); };
     EXPECT_FALSE(appartiene());   // never worked out
     ASSERT_EQ(calcola(), EsitoSaggi::Calcolato);
-    EXPECT_TRUE(appartiene());
     EXPECT_EQ(gSaggiValoreArea[1], Variant(131015.0));
+    EXPECT_TRUE(appartiene());
     EXPECT_FALSE(tabellaDellaRigaScelta("7", "10", "0,5"));
 
-    gRigaScelta = "2";
-    EXPECT_FALSE(appartiene());
-    ASSERT_EQ(calcola(), EsitoSaggi::Calcolato);
-    EXPECT_TRUE(appartiene());
-    EXPECT_EQ(gSaggiFabbricato[1], Variant("900000"));
-    EXPECT_EQ(gSaggiValoreArea[1], Variant(457737.0));
-    EXPECT_EQ(gSaggiValoreMq[1], Variant(305.16));
-    gSaggio.set(2, "6");   // the rate of the row is no term of its table
-    EXPECT_TRUE(appartiene());
-
-    gValoreMercato.set(2, "1000000");
-    EXPECT_FALSE(appartiene());
-    ASSERT_EQ(calcola(), EsitoSaggi::Calcolato);
-    EXPECT_TRUE(appartiene());
-    gAnni.set(2, 4.0);   // the same years, now a number sent by the times window
-    EXPECT_FALSE(appartiene());
-    ASSERT_EQ(calcola(), EsitoSaggi::Calcolato);
-    gNumeroSaggi = 5;    // a count that no longer matches the rows
-    EXPECT_FALSE(appartiene());
-
-    // No valid row chosen, or a surface of 0: nothing is worked out, and the table is emptied.
-    for (const auto &[scelta, superficie] : {std::pair{"", "1500"}, {"2", "0"}}) {
-        gRigaScelta = "2";
-        gSuperficie.set(2, "1500");
+    const std::function<void()> cambi[] = {
+        [] { gRigaScelta = "2"; },
+        [] { gValoreMercato.set(2, "1000000"); },
+        [] { gAnni.set(2, 4.0); },   // the same years, now the number the times window sends
+        [] { gNumeroSaggi = 5; },    // a count that no longer matches the rows
+    };
+    for (const auto &cambio : cambi) {
+        cambio();
+        EXPECT_FALSE(appartiene());
         ASSERT_EQ(calcola(), EsitoSaggi::Calcolato);
-        gRigaScelta = scelta;
-        gSuperficie.set(2, superficie);
-        EXPECT_FALSE(appartiene()) << scelta;
-        ASSERT_EQ(calcola(), EsitoSaggi::Fermato);
-        svuotaTabellaSaggi("7", "10", "0,25");
-        EXPECT_TRUE(appartiene()) << scelta;
-        EXPECT_EQ(righePiene(), 0);
-        EXPECT_EQ(gNumeroSaggi.leading(), 0);
-        for (RowArray *c : tabella)
-            EXPECT_FALSE((*c)[1].present());
+        EXPECT_TRUE(appartiene());
     }
+    EXPECT_EQ(gSaggiValoreArea[1], Variant(534026.0));
+    gSaggio.set(2, "6");   // the row's own rate is no term of its table
+    EXPECT_TRUE(appartiene());
+
+    gRigaScelta = QString();
+    EXPECT_FALSE(appartiene());
+    ASSERT_EQ(calcola(), EsitoSaggi::Fermato);
+    svuotaTabellaSaggi("7", "10", "0,25");
+    EXPECT_TRUE(appartiene());
+    EXPECT_EQ(righePiene(), 0);
+    EXPECT_EQ(gNumeroSaggi.leading(), 0);
+    for (RowArray *c : tabella)
+        EXPECT_FALSE((*c)[1].present());
 }
 
 TEST_F(CapitaliTabella, CountingLooksAtEveryRowOfTheTable)
