@@ -134,7 +134,9 @@ void Dati::colonna_Change(int colonna, int index)
         return;
     }
     gRigaCorrente = static_cast<int>(gPrimaRiga.leading()) + index - 1;
-    colonneRighe[colonna]->set(static_cast<int>(gRigaCorrente.leading()), testo);
+    const int riga = static_cast<int>(gRigaCorrente.leading());
+    RowArray &termini = *colonneRighe[colonna];
+    termini.set(riga, Griglia::valoreDaCasella(testo, termini[riga]));
     if (colonna == 0)
         ContaStime();
     SuggerimentoRiga();

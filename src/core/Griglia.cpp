@@ -22,6 +22,13 @@ void Griglia::trova(QWidget *modulo)
     }
 }
 
+Variant Griglia::valoreDaCasella(const QString &testo, const Variant &attuale)
+{
+    if (testo.isEmpty() && attuale.isEmpty())
+        return attuale;
+    return testo;
+}
+
 void Griglia::segna(int linea, bool scelta)
 {
     coloraSfondo(num[linea], scelta ? rosso : giallo);

@@ -5,6 +5,7 @@
 // Va and Va per square metre, and the arrow beside the chosen line.
 
 #include "core/Controlli.h"
+#include "runtime/Variant.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +38,12 @@ struct Griglia
             QObject::connect(caselle[4][k], &QLineEdit::textChanged, finestra, [finestra, k] { finestra->sagg_Change(k); });
         }
     }
+
+    // What a line's change handler stores for the text its box now holds. The refresh shows a
+    // value never set as an empty box, and storing that text back would make it an erased value,
+    // which the formula reads otherwise: such a value stays never set, so what a row holds never
+    // depends on which lines showed what before.
+    static Variant valoreDaCasella(const QString &testo, const Variant &attuale);
 
     // The chosen line's number red with its arrow, the others yellow without.
     void segna(int linea, bool scelta);

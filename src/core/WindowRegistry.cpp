@@ -129,6 +129,8 @@ void WindowRegistry::show(const QString &name)
     QWidget *w = instance(name);
     if (!w)
         return;
+    if (auto *lifecycle = dynamic_cast<FormLifecycle *>(w))
+        lifecycle->Form_Activate();
     w->show();
     w->raise();
     w->activateWindow();

@@ -7,13 +7,17 @@
 
 class QWidget;
 
-// What a window does when it is loaded and unloaded. The registry runs Form_Load right after
-// constructing the window (hidden) and Form_Unload before it hides and destroys it.
+// What a window does when it is loaded, shown and unloaded. The registry runs Form_Load right after
+// constructing the window (hidden), Form_Activate each time it shows it, and Form_Unload before it
+// hides and destroys it.
 class FormLifecycle
 {
 public:
     virtual ~FormLifecycle() = default;
     virtual void Form_Load() {}
+    // Runs each time the program shows the window, also when it is on screen already and only
+    // comes to the front.
+    virtual void Form_Activate() {}
     virtual void Form_Unload() {}
 };
 

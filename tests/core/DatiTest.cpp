@@ -143,6 +143,37 @@ TEST_F(DatiTest, RefreshShowsDetailValuesAsTextsAndMarksTheChosenRow)
     EXPECT_EQ(find<QPushButton>(dati, "delriga_4")->toolTip(), "cliccare per cancellare la riga n. 4");
 }
 
+// A row whose years were never typed computes with a = 0 wherever it is shown: scrolling writes its
+// empty years into a line that showed another row's, and that must not count as erasing them.
+TEST_F(DatiTest, ScrollingNeverChangesWhatARowHolds)
+{
+    riga(2, {"200000", "100000", "", "500", "5"});
+    riga(1, {"250000", "100000", "3", "500", "5"});
+    ASSERT_EQ(box(5, 2)->text(), "100000");
+    const QString va1 = box(5, 1)->text();
+
+    scroll()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    ASSERT_EQ(num(1)->text(), "2");
+    EXPECT_EQ(box(2, 1)->text(), "");
+    EXPECT_EQ(box(5, 1)->text(), "100000");
+    scroll()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    ASSERT_EQ(num(1)->text(), "1");
+    EXPECT_EQ(box(5, 2)->text(), "100000");
+    EXPECT_EQ(gValoreArea[2].text(), "100000");
+    EXPECT_TRUE(gAnni[2].isEmpty());
+    EXPECT_EQ(box(5, 1)->text(), va1);
+    EXPECT_EQ(gAnni[1].text(), "3");
+
+    // Years the user erases are still erased: no results until they are typed again.
+    box(2, 1)->clear();
+    EXPECT_TRUE(gAnni[1].isText());
+    EXPECT_EQ(box(5, 1)->text(), "");
+    scroll()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    scroll()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(box(5, 1)->text(), "");
+    EXPECT_EQ(box(5, 2)->text(), "100000");
+}
+
 TEST_F(DatiTest, HintLineNamesTheFirstMissingTermOfTheFirstShownRow)
 {
     EXPECT_EQ(passo(), "informazioni su come immettere i dati");

@@ -78,11 +78,7 @@ void resetModuleData()
     valore::azzeraDatiModulo();
     for (Variant &campo : gDatiUrbanistici)
         campo = Variant();
-    for (RowArray *rows : {&gSaggiFabbricato, &gSaggiCosti, &gSaggiAnni, &gSaggiSuperficie,
-                           &gSaggiRendimento, &gSaggiValoreArea, &gSaggiValoreMq})
-        rows->clear();
-    gNumeroSaggi = Variant();
-    gRigaSaggio = Variant();
+    azzeraTabellaSaggi();
     gAnnoListino = Variant();
 
     // The start sets the constants and titles before any window but the splash is shown.

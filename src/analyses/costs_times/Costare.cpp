@@ -196,7 +196,8 @@ void Costare::oner_Change()
 void Costare::costruz_Change()
 {
     // The works-table step ends the spread (it puts InAggiornamento back to 0).
-    ripartisciCategoria(m_categorie[2]);
+    if (ripartisciCategoria(m_categorie[2]))
+        totaleCategorie();
     PassoTabella();
 }
 

@@ -259,8 +259,10 @@ bool FinestraOpere::ripartisciCategoria(const Categoria &categoria)
 
 void FinestraOpere::categoria_Change(int k)
 {
-    if (ripartisciCategoria(m_categorie[k]))
+    if (ripartisciCategoria(m_categorie[k])) {
         InAggiornamento = 0;
+        totaleCategorie();
+    }
 }
 
 void FinestraOpere::riscriviCategorie()
@@ -281,14 +283,19 @@ void FinestraOpere::voce_Change()
             *c.memoria = categorie::sommaVoci(testi);
         }
     }
-    const double aggiunta = m_profitto ? leadingNumber(m_profitto->text()) : 0;
     riscriviCategorie();
+    totaleCategorie();
+    Suggerimento();
+}
+
+void FinestraOpere::totaleCategorie()
+{
     double somma = 0;
     for (const Categoria &c : std::as_const(m_categorie))
         somma += c.memoria->numeric().value_or(0);
+    const double aggiunta = m_profitto ? leadingNumber(m_profitto->text()) : 0;
     *m_profilo.totale = somma + aggiunta;
     scrivi(m_casellaTotale, m_profilo.totale->text());
-    Suggerimento();
 }
 
 void FinestraOpere::Suggerimento()

@@ -159,14 +159,19 @@ protected:
     // A category typed: when its leading number differs from the stored value, stores it and
     // spreads it over the sub-items (the flag InAggiornamento stays 1); false when nothing changed.
     bool ripartisciCategoria(const Categoria &categoria);
-    // The handler of a category that only spreads: the flag back to 0 after a spread.
+    // The handler of a category that only spreads: after a spread the flag goes back to 0 and the
+    // total follows.
     void categoria_Change(int k);
     // A sub-item changed: unless a spread is writing, the categories are added up from their
-    // sub-items; then the category boxes show their stored values, the total follows (plus the
-    // profit's leading number, where there is one) and the hint is renewed.
+    // sub-items; then the category boxes show their stored values, the total follows and the hint
+    // is renewed.
     void voce_Change();
     // Rewrites the category boxes from their stored values, in order.
     void riscriviCategorie();
+    // The window's total from the stored categories, plus the profit's leading number where there
+    // is one, into its box. It follows every category that changes, also when the new value splits
+    // into the same sub-items as the old one (29 and 30 days both give 15 + 15).
+    void totaleCategorie();
 
     static void scrivi(QLineEdit *casella, const QString &testo);
     // The category boxes light cyan, the total cyan.

@@ -206,11 +206,7 @@ void Redditivita::tempocostr_Change()
     if (giorniCostruzione != gTempoCostruzione.numeric().value_or(0)) {
         gTempoCostruzione = giorniCostruzione;
         riscriviCategorie();
-        double totale = 0;
-        for (const Categoria &c : std::as_const(m_categorie))
-            totale += c.memoria->leading();
-        gTotaleTempi = totale;
-        scrivi(m_ui->tempototal, gTotaleTempi.text());
+        totaleCategorie();
     }
     PassoTabella();
 }

@@ -97,7 +97,25 @@ void Capitali::calcoloarea()
 
 void Capitali::rinnovaTabella()
 {
-    calcoloarea();
+    const QString minimo = m_ui->min->text();
+    const QString massimo = m_ui->max->text();
+    const QString incremento = m_ui->increm->text();
+    if (tabellaDellaRigaScelta(minimo, massimo, incremento))
+        return;
+    if (calcolaTabellaSaggi(minimo, massimo, incremento) == EsitoSaggi::Fermato)
+        svuotaTabellaSaggi(minimo, massimo, incremento);
+    VScroll1_Change();
+}
+
+void Capitali::Form_Activate()
+{
+    rinnovaTabella();
+}
+
+void Capitali::showEvent(QShowEvent *event)
+{
+    rinnovaTabella();
+    AnalysisWindow::showEvent(event);
 }
 
 // --- the grid -------------------------------------------------------------------------------
@@ -129,7 +147,9 @@ void Capitali::sagg_Change(int index) { cella_Change(ColonnaSaggio, index); }
 void Capitali::cella_Change(int colonna, int index)
 {
     SaggiRigaCorrente = SaggiPrimaRiga + index - 1;
-    colonneTabella[colonna]->set(SaggiRigaCorrente, griglia.caselle[colonna][index]->text());
+    RowArray &valori = *colonneTabella[colonna];
+    valori.set(SaggiRigaCorrente, Griglia::valoreDaCasella(griglia.caselle[colonna][index]->text(),
+                                                           valori[SaggiRigaCorrente]));
     if (colonna == ColonnaSaggio)
         ContaSaggi();
     SuggerimentoRendimento();
@@ -143,6 +163,8 @@ void Capitali::ContaSaggi()
 
 void Capitali::num_click(int index)
 {
+    // The rate goes into the chosen row: it is taken from that row's table.
+    rinnovaTabella();
     // A rate chosen while no appraisal row is chosen would reach no row: the main window's
     // message says so and the choice is not made.
     const QString riga = griglia.num[index]->text();
@@ -253,6 +275,8 @@ bool Capitali::leggiArchivio(const ArchiveReader &reader, QString *motivo)
 
 void Capitali::dopoLettura()
 {
+    // The range read may leave the table of a row no longer chosen: it never stays to be shown.
+    rinnovaTabella();
     m_ui->VScroll1->setValue(1);
     VScroll1_Change();
     if (!gSaggiFabbricato[1].present()) {
@@ -266,6 +290,7 @@ void Capitali::dopoLettura()
 
 void Capitali::solodati_Click()
 {
+    rinnovaTabella();
     auto ex = WordExport::inizia(QStringLiteral("Finestra saggio di rendimento"));
     if (!ex)
         return;

@@ -31,12 +31,17 @@ public:
     static constexpr int Righe = Griglia::Linee;
 
     void Form_Load() override;
+    // Shown by any command: the table first made to belong to the chosen row.
+    void Form_Activate() override;
 
     // Rebuilds the rate table from the range and the chosen appraisal row, then refreshes the
     // grid. The main data window calls it by name before showing this window.
     Q_INVOKABLE void calcoloarea();
-    // The rate table made to belong to the chosen appraisal row as it now stands (the range kept);
-    // called before the table is shown or read by another window.
+    // The rate table made to belong to the chosen appraisal row as it now stands (the range kept):
+    // a table worked out for another row, or before the row's terms changed, is worked out again,
+    // and one the row cannot give (no valid row chosen, terms that cannot be computed) is emptied,
+    // never left with another row's figures; the grid follows. Nothing happens when the table
+    // belongs already. Called whenever the window is shown and before the table is read.
     void rinnovaTabella();
     // Shows the ten table rows from the one the grid's scroll bar stands at.
     void VScroll1_Change();
@@ -71,6 +76,7 @@ protected:
     void scriviArchivio(ArchiveWriter &writer) override;
     bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
     void dopoLettura() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void barra_Change(QScrollBar *barra, QLineEdit *box);

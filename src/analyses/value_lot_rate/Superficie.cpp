@@ -120,6 +120,13 @@ const char *const spiegazioniStima[3] = {
 constexpr int CampoLunghezza = 15;
 constexpr int CampoLarghezza = 16;
 
+// Fields 4 to 8, the building index to the maximum volume: what the buildable estimate reads
+// besides the lot surface.
+bool campoDellaStima(int campo)
+{
+    return campo >= 4 && campo <= 8;
+}
+
 } // namespace
 
 Superficie::Superficie(QWidget *parent)
@@ -213,8 +220,13 @@ void Superficie::urban_Change(int index)
     }
     const QString lunghezza = m_urban[CampoLunghezza]->text();
     const QString larghezza = m_urban[CampoLarghezza]->text();
-    if (lunghezza.isEmpty() || larghezza.isEmpty())
+    if (lunghezza.isEmpty() || larghezza.isEmpty()) {
+        // The lot surface may have been typed rather than worked out: the estimate follows its
+        // indices all the same.
+        if (campoDellaStima(index))
+            StimaEdificabilita();
         return;
+    }
     // Only the length and the width put their product into the lot surface: a surface the user
     // typed there stays while the other fields are edited.
     if (index == CampoLunghezza || index == CampoLarghezza) {

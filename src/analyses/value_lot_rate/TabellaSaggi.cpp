@@ -36,6 +36,32 @@ struct RigaCalcolata
     double valoreMq = 0;
 };
 
+// What the table was last worked out for: the chosen row (0 for none), the terms Vm, K, a, S that
+// row held, and the range.
+struct Provenienza
+{
+    bool nota = false;
+    int riga = 0;
+    std::array<Variant, 4> termini;
+    QString minimo, massimo, incremento;
+    bool operator==(const Provenienza &) const = default;
+};
+
+Provenienza provenienzaTabella;
+
+Provenienza provenienzaAttuale(const QString &minimo, const QString &massimo, const QString &incremento)
+{
+    Provenienza p;
+    p.nota = true;
+    p.riga = rigaSceltaValida();
+    if (p.riga != 0)
+        p.termini = {gValoreMercato[p.riga], gCostiTotali[p.riga], gAnni[p.riga], gSuperficie[p.riga]};
+    p.minimo = minimo;
+    p.massimo = massimo;
+    p.incremento = incremento;
+    return p;
+}
+
 } // namespace
 
 QString testoPercentuale(int centesimi)
@@ -122,7 +148,36 @@ EsitoSaggi calcolaTabellaSaggi(const QString &minimo, const QString &massimo, co
     }
 
     gNumeroSaggi = contaSaggi();
+    provenienzaTabella = provenienzaAttuale(minimo, massimo, incremento);
     return troncato ? EsitoSaggi::Troncato : EsitoSaggi::Calcolato;
+}
+
+bool tabellaDellaRigaScelta(const QString &minimo, const QString &massimo, const QString &incremento)
+{
+    return provenienzaTabella == provenienzaAttuale(minimo, massimo, incremento)
+           && gNumeroSaggi.leading() == contaSaggi();
+}
+
+void svuotaTabellaSaggi(const QString &minimo, const QString &massimo, const QString &incremento)
+{
+    // Values never set stay so: only what the table holds is emptied.
+    const Variant vuoto{QString()};
+    for (int i = 1; i <= MassimoSaggi; ++i)
+        for (RowArray *c : colonne)
+            if ((*c)[i].present())
+                c->set(i, vuoto);
+    if (gNumeroSaggi.present())
+        gNumeroSaggi = contaSaggi();
+    provenienzaTabella = provenienzaAttuale(minimo, massimo, incremento);
+}
+
+void azzeraTabellaSaggi()
+{
+    for (RowArray *c : colonne)
+        c->clear();
+    gNumeroSaggi = Variant();
+    gRigaSaggio = Variant();
+    provenienzaTabella = Provenienza();
 }
 
 // --- archive ----------------------------------------------------------------------------------

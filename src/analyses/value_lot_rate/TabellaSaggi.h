@@ -45,12 +45,25 @@ enum class EsitoSaggi {
 // The first row whose Vm, K, r or S has a leading number of 0 ends the table (a term missing
 // from the row keeps one row only). Stops, changing nothing, when a box is empty, no valid row is
 // chosen, a term or a box is no number, S is 0 or a result is not finite. Every run that stores
-// rows also counts them again into gNumeroSaggi.
+// rows also counts them again into gNumeroSaggi and remembers the row, terms and range it used.
 EsitoSaggi calcolaTabellaSaggi(const QString &minimo, const QString &massimo, const QString &incremento);
 
 // Rows 1 to 100 whose rate is neither nothing nor an empty text (all of them, not only up to
 // the first empty one).
 int contaSaggi();
+
+// Whether the table is the one the chosen appraisal row gives now over this range: it was last
+// worked out (or emptied) for that row, as the row holds its Vm, K, a and S now, and its count
+// agrees with its rows.
+bool tabellaDellaRigaScelta(const QString &minimo, const QString &massimo, const QString &incremento);
+
+// The table of a chosen row that gives none (no valid row chosen, a term that is no number, S 0):
+// every row and the count emptied, so that no other row's figures are left to show, export or
+// choose from. The table then belongs to that row as it stands.
+void svuotaTabellaSaggi(const QString &minimo, const QString &massimo, const QString &incremento);
+
+// The table, its count and chosen line as at the program's start, worked out for nothing.
+void azzeraTabellaSaggi();
 
 // The range bars, in hundredths of a percent.
 struct BarraSaggio

@@ -260,19 +260,17 @@ void Valore::tipol_Change(int index)
             ++n;
     }
     gNumeroAmbienti = n;
+    // The row counts as it stands, whichever of its boxes changed last.
+    RicalcolaRiga(index);
+    calcolaTotaliEValore();
 }
 
 void Valore::sup_Change(int index)
 {
     setRigaAttiva(index);
-    const QString t = sup[index]->text();
-    if (t.isEmpty())
+    // An emptied surface takes its row out of the totals at once.
+    if (!regolaImmissione(sup[index], sup[index]->text(), false))
         return;
-    if (!regolaImmissione(sup[index], t, false))
-        return;
-    // Digits and commas that make no number ("1,,5") leave the last surface accepted as it was.
-    if (const std::optional<double> s = Variant(t).numeric())
-        setSuperficieDigitata(index, *s);
     CalcolaStima();
 }
 
@@ -305,16 +303,27 @@ void Valore::CalcolaStima()
     const int r = rigaAttiva();
     if (r < 1 || r > Righe)
         return;
-    const QString s = sup[r]->text();
-    const QString p = testo(ragg[r]);
-    if (!valore::rigaCompleta(s, p))
-        return;
-    const std::optional<QString> ragguagliata = valore::superficieRagguagliata(s, p);
-    if (!ragguagliata)
-        return;
-    scrivi(suptot[r], *ragguagliata);
-    gSuperficiRagguagliate[r] = *ragguagliata;
+    RicalcolaRiga(r);
     calcolaTotaliEValore();
+}
+
+void Valore::RicalcolaRiga(int k)
+{
+    const QString s = sup[k]->text();
+    const QString p = testo(ragg[k]);
+    if (!RegolaNumerica(s, false) || !RegolaNumerica(p, true))
+        return;
+    const std::optional<QString> ragguagliata =
+        valore::rigaCompleta(s, p) ? valore::superficieRagguagliata(s, p) : std::nullopt;
+    if (!ragguagliata) {
+        setSuperficieDigitata(k, Variant());
+        scrivi(suptot[k], QString());
+        gSuperficiRagguagliate[k] = Variant();
+        return;
+    }
+    setSuperficieDigitata(k, *Variant(s).numeric());
+    scrivi(suptot[k], *ragguagliata);
+    gSuperficiRagguagliate[k] = *ragguagliata;
 }
 
 void Valore::calcolaTotaliEValore()
@@ -339,26 +348,9 @@ void Valore::calcolaTotaliEValore()
 
 void Valore::RicalcolaTutto()
 {
-    for (int k = 1; k <= Righe; ++k) {
-        const QString s = sup[k]->text();
-        const QString p = testo(ragg[k]);
-        // A row whose boxes hold what the entry rule refuses keeps what it had, as when typed.
-        if (!RegolaNumerica(s, false) || !RegolaNumerica(p, true))
-            continue;
-        // A row the file leaves incomplete, or with a term that is no number, keeps nothing of what
-        // the window showed before the read.
-        const std::optional<QString> ragguagliata =
-            valore::rigaCompleta(s, p) ? valore::superficieRagguagliata(s, p) : std::nullopt;
-        if (!ragguagliata) {
-            setSuperficieDigitata(k, Variant());
-            scrivi(suptot[k], QString());
-            gSuperficiRagguagliate[k] = Variant();
-            continue;
-        }
-        setSuperficieDigitata(k, *Variant(s).numeric());
-        scrivi(suptot[k], *ragguagliata);
-        gSuperficiRagguagliate[k] = *ragguagliata;
-    }
+    // A row the file leaves incomplete keeps nothing of what the window showed before the read.
+    for (int k = 1; k <= Righe; ++k)
+        RicalcolaRiga(k);
     calcolaTotaliEValore();
 }
 

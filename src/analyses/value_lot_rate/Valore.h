@@ -82,10 +82,15 @@ protected:
     bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
 
 private:
+    // The row last touched as its boxes now stand, then the totals and the value.
     void CalcolaStima();
     void RipristinaColori();
     void SuggerimentoValore();
-    // After an archive is read: every complete row's weighted surface, then the totals and the value.
+    // One room row as its boxes now stand: its weighted surface, or nothing when the row is not
+    // complete or a term is no number (it then counts for nothing); a row holding a character the
+    // entry rule refuses keeps what it had, as while it is being typed.
+    void RicalcolaRiga(int riga);
+    // After an archive is read: every row, then the totals and the value.
     void RicalcolaTutto();
     void calcolaTotaliEValore();
     bool regolaImmissione(QWidget *box, const QString &testo, bool conSpazi);

@@ -140,6 +140,70 @@ TEST_F(ArchiviCostiTempiTest, TimesReadingLeavesAnEmptyCategoryEmpty)
     EXPECT_EQ(slider(w, 2)->value(), 2530);   // the sliders of the file, not type 3's
 }
 
+// A category whose new value splits into the same sub-items as the old one (29 and 30 days both
+// give 15 + 15; 8000 and 8001 euro the same three charges) still moves the total, pasted or read
+// over the window, and a saved window read again gives back its total and what it sends.
+TEST_F(ArchiviCostiTempiTest, TheTotalFollowsEveryCategoryTypedOrRead)
+{
+    gRigaScelta = QStringLiteral("1");
+    const auto salvaCome = [this](QWidget *w, const QString &nome) {
+        answerDialog(path(nome));
+        trigger(w, "salvanome");
+        return path(nome);
+    };
+    const auto anniInviati = [this](QWidget *w) {
+        click(find<QPushButton>(w, "cmdtempi"));
+        return gAnni[1].numeric().value_or(-1);
+    };
+
+    QWidget *t = tempi();
+    for (const auto &[casella, giorni] : {std::pair{"tempoprog", "75"}, {"tempoperm", "140"},
+                                          {"tempocostr", "624"}, {"tempocatast", "62"}, {"tempoabit", "29"}})
+        typeInto(t, casella, giorni);
+    ASSERT_EQ(text(t, "tempototal"), "930");
+    const QString giorni29 = salvaCome(t, "Vantegra-tempi-29");
+    set(t, "tempoabit", "30");
+    EXPECT_EQ(texts(t, "giorni", {14, 15}), QStringList({"15", "15"}));
+    EXPECT_EQ(text(t, "tempototal"), "931");
+    const QString giorni30 = salvaCome(t, "Vantegra-tempi-30");
+    open(t, giorni29);
+    EXPECT_EQ(text(t, "tempototal"), "930");
+    EXPECT_EQ(anniInviati(t), 2.5);
+    open(t, giorni30);
+    EXPECT_EQ(text(t, "tempoabit"), "30");
+    EXPECT_EQ(text(t, "tempototal"), "931");
+    EXPECT_EQ(anniInviati(t), 2.6);
+    // The same file read into a fresh window.
+    closeWindow(t);
+    t = tempi();
+    open(t, giorni30);
+    EXPECT_EQ(text(t, "tempototal"), "931");
+    EXPECT_EQ(anniInviati(t), 2.6);
+
+    QWidget *c = costi();
+    for (const auto &[casella, euro] : {std::pair{"tecnich", "10000"}, {"oner", "8000"}, {"costruz", "200000"},
+                                        {"costo_18", "15000"}})
+        typeInto(c, casella, euro);
+    ASSERT_EQ(text(c, "total"), "233000");
+    const QString euro8000 = salvaCome(c, "Vantegra-costi-8000");
+    set(c, "oner", "8001");
+    EXPECT_EQ(texts(c, "costo", {9, 10, 11}), QStringList({"3736", "2432", "1832"}));
+    EXPECT_EQ(text(c, "total"), "233001");
+    const QString euro8001 = salvaCome(c, "Vantegra-costi-8001");
+    open(c, euro8000);
+    EXPECT_EQ(text(c, "total"), "233000");
+    open(c, euro8001);
+    EXPECT_EQ(text(c, "oner"), "8001");
+    EXPECT_EQ(text(c, "total"), "233001");
+    click(find<QPushButton>(c, "cmdcosti"));
+    EXPECT_EQ(gCostiTotali[1].text(), "233001");
+    closeWindow(c);
+    c = costi();
+    open(c, euro8000);
+    EXPECT_EQ(text(c, "total"), "233000");
+    EXPECT_TRUE(messages.isEmpty());
+}
+
 TEST_F(ArchiviCostiTempiTest, RefusedFileChangesNothing)
 {
     QWidget *w = costi();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 RowArray *const tabella[] = {&gSaggiFabbricato, &gSaggiCosti, &gSaggiAnni, &gSaggiSuperficie,
@@ -11,12 +13,9 @@ RowArray *const tabella[] = {&gSaggiFabbricato, &gSaggiCosti, &gSaggiAnni, &gSag
 
 void azzeraTutto()
 {
-    for (RowArray *c : tabella)
-        c->clear();
+    azzeraTabellaSaggi();
     for (RowArray *c : {&gValoreMercato, &gCostiTotali, &gAnni, &gSuperficie, &gSaggio, &gValoreArea, &gValoreMq})
         c->clear();
-    gNumeroSaggi = Variant();
-    gRigaSaggio = Variant();
     gRigaScelta = Variant();
 }
 
@@ -202,6 +201,47 @@ TEST_F(CapitaliTabella, NothingToComputeFromLeavesTheTableAsItWas)
 
     EXPECT_EQ(gSaggiValoreArea[13], prima);
     EXPECT_EQ(gNumeroSaggi, Variant("stale"));
+}
+
+// The table knows the row, the terms and the range it was worked out for: when any of them
+// changes it no longer belongs to the chosen row; with no row chosen it is emptied.
+TEST_F(CapitaliTabella, TheTableBelongsToTheRowAndTermsItWasWorkedOutFor)
+{
+    rigaScelta(2, "900000", "300000", "4", "1500");
+    rigaScelta(1, "250000", "100000", "2", "500");
+    const auto appartiene = [] { return tabellaDellaRigaScelta("7", "10", "0,25"); };
+    const auto calcola = [] { return calcolaTabellaSaggi("7", "10", "0,25"); };
+    EXPECT_FALSE(appartiene());   // never worked out
+    ASSERT_EQ(calcola(), EsitoSaggi::Calcolato);
+    EXPECT_EQ(gSaggiValoreArea[1], Variant(131015.0));
+    EXPECT_TRUE(appartiene());
+    EXPECT_FALSE(tabellaDellaRigaScelta("7", "10", "0,5"));
+
+    const std::function<void()> cambi[] = {
+        [] { gRigaScelta = "2"; },
+        [] { gValoreMercato.set(2, "1000000"); },
+        [] { gAnni.set(2, 4.0); },   // the same years, now the number the times window sends
+        [] { gNumeroSaggi = 5; },    // a count that no longer matches the rows
+    };
+    for (const auto &cambio : cambi) {
+        cambio();
+        EXPECT_FALSE(appartiene());
+        ASSERT_EQ(calcola(), EsitoSaggi::Calcolato);
+        EXPECT_TRUE(appartiene());
+    }
+    EXPECT_EQ(gSaggiValoreArea[1], Variant(534026.0));
+    gSaggio.set(2, "6");   // the row's own rate is no term of its table
+    EXPECT_TRUE(appartiene());
+
+    gRigaScelta = QString();
+    EXPECT_FALSE(appartiene());
+    ASSERT_EQ(calcola(), EsitoSaggi::Fermato);
+    svuotaTabellaSaggi("7", "10", "0,25");
+    EXPECT_TRUE(appartiene());
+    EXPECT_EQ(righePiene(), 0);
+    EXPECT_EQ(gNumeroSaggi.leading(), 0);
+    for (RowArray *c : tabella)
+        EXPECT_FALSE((*c)[1].present());
 }
 
 TEST_F(CapitaliTabella, CountingLooksAtEveryRowOfTheTable)

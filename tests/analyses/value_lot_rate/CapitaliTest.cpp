@@ -61,13 +61,7 @@ protected:
         WindowTest::TearDown();
         azzeraTabella();
     }
-    static void azzeraTabella()
-    {
-        for (RowArray *c : tabellaSaggi)
-            c->clear();
-        gNumeroSaggi = Variant();
-        gRigaSaggio = Variant();
-    }
+    static void azzeraTabella() { azzeraTabellaSaggi(); }
 
     // Row 3 of the appraisal, typed as in the main grid, and chosen.
     static void rigaTre()
@@ -283,6 +277,72 @@ TEST_F(CapitaliTest, ColumnHeadFiveOfTheMainWindowComputesForTheRowChosenNow)
     Capitali *w = window<Capitali>(QStringLiteral("capitali"));
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(linea(w, 1), QStringList({"1000000", "600000", "1", "500", "7", "373831", "747,66"}));
+}
+
+// The table shown is always the chosen row's, whatever command shows the window, and after the
+// row's terms change; a row that cannot be computed, or no row at all, shows an empty table.
+TEST_F(CapitaliTest, TheTableShownIsAlwaysTheChosenRows)
+{
+    Dati *dati = show<Dati>(QStringLiteral("dati"));
+    const auto digita = [&](const char *colonna, int linea, const QString &testo) {
+        QLineEdit *b = cella(dati, colonna, linea);
+        b->selectAll();
+        type(b, testo);
+    };
+    const char *const termini[] = {"valoremercat", "costitotal", "ann", "superfic", "sagg"};
+    const QStringList righe[] = {{"250000", "100000", "2", "500", "5"}, {"900000", "300000", "4", "1500", "6"}};
+    for (int r = 1; r <= 2; ++r)
+        for (int c = 0; c < 5; ++c)
+            digita(termini[c], r, righe[r - 1][c]);
+
+    dati->num_click(1);
+    click(find<QPushButton>(dati, QStringLiteral("specific_5")));
+    Capitali *w = window<Capitali>(QStringLiteral("capitali"));
+    ASSERT_TRUE(w->isVisible());
+    EXPECT_EQ(linea(w, 1), QStringList({"250000", "100000", "2", "500", "7", "131015", "262,03"}));
+
+    // Row 2 chosen; the window, still open, brought forward from the window menu.
+    dati->num_click(2);
+    trigger(dati, QStringLiteral("fin6"));
+    EXPECT_EQ(linea(w, 1), QStringList({"900000", "300000", "4", "1500", "7", "457737", "305,16"}));
+    clicNumero(w, 1);
+    EXPECT_EQ(gSaggio[2].text(), "7");
+    EXPECT_EQ(gValoreArea[2].text(), "457737");
+    EXPECT_EQ(gSaggio[1].text(), "5");
+
+    // A new Vm typed into row 2; the window shown again from the toolbar.
+    digita("valoremercat", 2, QStringLiteral("1000000"));
+    w->hide();
+    dati->Toolbar1_ButtonClick(11);
+    ASSERT_TRUE(w->isVisible());
+    EXPECT_EQ(linea(w, 1), QStringList({"1000000", "300000", "4", "1500", "7", "534026", "356,02"}));
+    EXPECT_EQ(gNumeroSaggi.leading(), 13);
+
+    // Row 1 chosen while the window stays open: a click on a line takes row 1's table first.
+    dati->num_click(1);
+    clicNumero(w, 2);
+    EXPECT_EQ(linea(w, 2), QStringList({"250000", "100000", "2", "500", "7,25", "130405", "260,81"}));
+    EXPECT_EQ(gSaggio[1].text(), "7,25");
+    dati->num_click(2);
+
+    // A surface of 0: no table, rather than the one before.
+    digita("superfic", 2, QStringLiteral("0"));
+    click(find<QPushButton>(dati, QStringLiteral("specific_5")));
+    EXPECT_EQ(linea(w, 1), QStringList(7, QString()));
+    EXPECT_EQ(gNumeroSaggi.leading(), 0);
+
+    // The chosen row deleted: no row is chosen, and no row's figures are shown.
+    digita("superfic", 2, QStringLiteral("1500"));
+    WindowRegistry::show(QStringLiteral("capitali"));
+    ASSERT_EQ(cella(w, "valoremercat", 1)->text(), "1000000");
+    click(find<QPushButton>(dati, QStringLiteral("delriga_2")));
+    ASSERT_FALSE(gRigaScelta.present());
+    trigger(dati, QStringLiteral("fin6"));
+    EXPECT_EQ(linea(w, 1), QStringList(7, QString()));
+    EXPECT_EQ(gNumeroSaggi.leading(), 0);
+    for (RowArray *c : tabellaSaggi)
+        EXPECT_FALSE((*c)[1].present());
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(CapitaliTest, HeadsHelpAndTheCommandFamilysDifferences)
@@ -521,6 +581,25 @@ TEST_F(CapitaliStampaTest, TheWholeTableGoesIntoOneWordTable)
     ASSERT_EQ(d31.tables().size(), 1u);
     EXPECT_EQ(d31.tables()[0]->rowCount(), 33);
     EXPECT_EQ(d31.tables()[0]->cell(33, 6).text(), "10,00");
+}
+
+TEST_F(CapitaliStampaTest, TheExportTakesTheTableOfTheRowChosenNow)
+{
+    rigaTre();
+    Capitali *w = capitali();
+    proprietario(QStringLiteral("ABC"));
+    gValoreMercato.set(4, "900000");
+    gCostiTotali.set(4, "300000");
+    gAnni.set(4, "4");
+    gSuperficie.set(4, "1500");
+    gRigaScelta = "4";
+    trigger(w, QStringLiteral("solodati"));
+
+    const docx::Document d = docx::read(dir.filePath(QStringLiteral("-SaggioVantegra-ABC.doc")));
+    ASSERT_EQ(d.tables().size(), 1u);
+    EXPECT_EQ(rigaTabella(*d.tables()[0], 3), QStringList({" 1", "900.000,00", "300.000,00", "4,00", "1.500,00",
+                                                           "7,00", "457.737,00", "305,16"}));
+    EXPECT_EQ(cella(w, "valoremercat", 1)->text(), "900000");
 }
 
 TEST_F(CapitaliStampaTest, AnEmptyTableGivesTheHeadsAloneAndNoOwnerGivesNoDocument)

@@ -108,15 +108,48 @@ TEST_F(SuperficieTest, ASurfaceTypedByTheUserStaysUntilLengthOrWidthChange)
     EXPECT_EQ(box("vol")->text(), "750");
 }
 
-TEST_F(SuperficieTest, WithoutLengthOrWidthOnlyTheSurfaceBoxRecomputes)
+// A lot surface typed by the user, with no length and width: each change of the indices still
+// gives the estimate those indices and that surface give.
+TEST_F(SuperficieTest, WithoutLengthOrWidthTheIndicesStillRecomputeTheEstimate)
 {
-    box("suplot")->setText("1000");
     type(campo(8), "5000");
-    type(campo(4), "2");
-    EXPECT_EQ(box("vol")->text(), "") << "field 15 and 16 empty: other fields leave the estimate";
+    type(campo(4), "1");
+    box("suplot")->setText("1000");
+    ASSERT_EQ(box("vol")->text(), "1000");
+    ASSERT_EQ(box("suplord")->text(), "333,33");
+
+    const struct
+    {
+        int campo;
+        const char *testo;
+        const char *volume;
+        const char *lorda;
+    } passi[] = {
+        {4, "2", "2000", "666,67"},
+        {8, "1500", "1500", "500"},          // the maximum volume caps it
+        {6, "0,2", "1500", "500"},           // coverage without a height: no cap yet
+        {7, "5", "1000", "333,33"},          // 0,2 x 1000 m² covered, 5 m high
+        {5, "1200", "nessuno", "nessuna"},   // the lot below the minimum
+        {5, "500", "1000", "333,33"},
+    };
+    for (const auto &p : passi) {
+        campo(p.campo)->selectAll();
+        type(campo(p.campo), QString::fromUtf8(p.testo));
+        EXPECT_EQ(box("vol")->text(), p.volume) << p.campo << " " << p.testo;
+        EXPECT_EQ(box("suplord")->text(), p.lorda) << p.campo << " " << p.testo;
+    }
+    EXPECT_EQ(box("suplot")->text(), "1000");
+    EXPECT_TRUE(messages.isEmpty());
+
+    // A refused character changes nothing; the surface box itself still recomputes.
+    campo(4)->end(false);
+    type(campo(4), "x");
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(box("vol")->text(), "1000");
+    campo(4)->backspace();
     box("suplot")->setText("1200");
-    EXPECT_EQ(box("vol")->text(), "2400");
-    EXPECT_EQ(box("suplord")->text(), "800");
+    EXPECT_EQ(box("vol")->text(), "1200");
+    EXPECT_EQ(box("suplord")->text(), "400");
 }
 
 TEST_F(SuperficieTest, NumberFieldsRefuseOtherCharactersAndTheMirrorKeepsWhatWasTyped)

@@ -162,7 +162,6 @@ TEST_F(ValoreArchivioTest, cancellazioneDeiDati)
 {
     datiCompleti();
     barra(2)->setValue(0);
-    const QString supt = testo("supt");
     trigger(v, QStringLiteral("cancelladati"));
     EXPECT_TRUE(messages.isEmpty());
     for (int i = 1; i <= 5; ++i)
@@ -174,10 +173,12 @@ TEST_F(ValoreArchivioTest, cancellazioneDeiDati)
         EXPECT_EQ(ragg(k)->currentText(), "");
         EXPECT_EQ(box("suptot", k)->text(), "");
     }
-    for (const char *nome : {"coeffic", "superf", "costmq", "stimatotal", "valor", "valoreuro"})
+    for (const char *nome : {"coeffic", "costmq", "stimatotal", "valor", "valoreuro"})
         EXPECT_EQ(testo(QString::fromLatin1(nome)), "") << nome;
-    EXPECT_EQ(testo("supt"), supt);
-    EXPECT_EQ(box("suptot", 11)->text(), "140,33");
+    // Every room emptied has left the totals as it went: none of the cleared rooms counts.
+    EXPECT_EQ(testo("superf"), "0");
+    EXPECT_EQ(testo("supt"), "0");
+    EXPECT_EQ(box("suptot", 11)->text(), "0");
     EXPECT_EQ(gNumeroAmbienti.text(), "0");
 
     barra(2)->setValue(3);
@@ -260,4 +261,55 @@ TEST_F(ValoreArchivioTest, unaSuperficieCheNonENumeroNonContaEUnaLetturaNonLasci
     EXPECT_EQ(testo("superf"), "100");
     EXPECT_EQ(testo("supt"), "100");
     EXPECT_EQ(testo("stimatotal"), "50000");
+}
+
+// A room emptied, or whose weighting changes, leaves the totals and the value at once; the value
+// follows the coefficients whatever row was touched last; and the window saved and read again
+// gives back the same figures.
+TEST_F(ValoreArchivioTest, unaStanzaSvuotataEsceSubitoDaiTotaliComeDopoUnaLettura)
+{
+    gRigaScelta = QStringLiteral("1");
+    coefficienti({7, 7, 7, 7, 7});
+    stanza(1, "casa", "120", "100");
+    stanza(2, "garage", "80", "100");
+    digita(box("costmq"), "1000");
+    ASSERT_EQ(testo("stimatotal"), "140000");
+
+    box("sup", 2)->clear();
+    box("tipol", 2)->clear();
+    EXPECT_EQ(box("suptot", 2)->text(), "");
+    EXPECT_EQ(testo("supt"), "120");
+    EXPECT_EQ(testo("superf"), "120");
+    EXPECT_EQ(box("suptot", 11)->text(), "120");
+    EXPECT_EQ(testo("stimatotal"), "84000");
+    EXPECT_EQ(testo("valor"), "euro 84.000");
+    v->cmdstima_Click();
+    EXPECT_EQ(gValoreMercato[1].text(), "84000");
+
+    // The last row touched is the emptied one: a coefficient moved still reaches the value.
+    barra(1)->setValue(8);
+    EXPECT_EQ(testo("coeffic"), "0,72");
+    EXPECT_EQ(testo("stimatotal"), "86400");
+    digitaRagguaglio(1, "50");
+    EXPECT_EQ(testo("superf"), "60");
+    EXPECT_EQ(testo("stimatotal"), "43200");
+
+    const QuadroValore prima = v->quadro();
+    const QString file = percorso("Vantegra-valore-garage");
+    salvaConNome(file);
+    WindowRegistry::unload(QStringLiteral("valore"));
+    processEvents();
+    valore::azzeraDatiModulo();
+    v = show<Valore>(QStringLiteral("valore"));
+    apri(file);
+    const QuadroValore dopo = v->quadro();
+    EXPECT_EQ(dopo.suptot, prima.suptot);
+    EXPECT_EQ(dopo.supt, prima.supt);
+    EXPECT_EQ(dopo.superf, prima.superf);
+    EXPECT_EQ(dopo.coeffic, prima.coeffic);
+    EXPECT_EQ(dopo.stimatotal, "43200");
+    EXPECT_EQ(dopo.valoreuro, prima.valoreuro);
+    v->cmdstima_Click();
+    EXPECT_EQ(gValoreMercato[1].text(), "43200");
+    EXPECT_TRUE(messages.isEmpty());
 }

@@ -103,10 +103,10 @@ TEST_F(ValoreTest, soloLaRigaToccataSiRicalcola)
     EXPECT_EQ(box("suptot", 3)->text(), "");
     EXPECT_EQ(testo("superf"), "140");
 
-    // Emptying a surface changes nothing at once; the next change elsewhere leaves the row out.
+    // Emptying a surface leaves its row out at once.
     box("sup", 2)->clear();
-    EXPECT_EQ(testo("superf"), "140");
-    EXPECT_EQ(box("suptot", 2)->text(), "20");
+    EXPECT_EQ(testo("superf"), "120");
+    EXPECT_EQ(box("suptot", 2)->text(), "");
     digita(box("sup", 1), "100");
     EXPECT_EQ(testo("superf"), "100");
     EXPECT_EQ(testo("supt"), "100");
@@ -170,14 +170,15 @@ TEST_F(ValoreTest, regolaDiImmissione)
     accoda(box("sup", 1), " ");   // a blank is a weighting's, not a surface's
     EXPECT_EQ(messages.size(), 2);
 
-    // Digits and commas that make no number (pasted) are kept and computed as nothing.
+    // Digits and commas that make no number (pasted) are kept and count for nothing, as after a read.
     messages.clear();
     digitaRagguaglio(1, "100");
     box("sup", 1)->setText("1,,5");
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(box("sup", 1)->text(), "1,,5");
-    EXPECT_EQ(testo("superf"), "150");
-    EXPECT_EQ(testo("stimatotal"), "75000");
+    EXPECT_EQ(box("suptot", 1)->text(), "");
+    EXPECT_EQ(testo("superf"), "0");
+    EXPECT_EQ(testo("stimatotal"), "0");
 }
 
 TEST_F(ValoreTest, spiegazioniEPaginaDeiPrezzi)
