@@ -198,7 +198,9 @@ ArchivioTotale raccogliArchivioTotale()
     Superficie *superficie = WindowRegistry::get<Superficie>(nomeSuperficie);
     for (int k = 1; k <= NumeroCampiUrbanistici; ++k)
         a.urbanistica[k] = superficie->urban(k);
-    a.saggi = WindowRegistry::get<Capitali>(nomeCapitali)->archivioFinestra();
+    Capitali *capitali = WindowRegistry::get<Capitali>(nomeCapitali);
+    capitali->rinnovaTabella();   // the count saved is that of the chosen row's table
+    a.saggi = capitali->archivioFinestra();
     a.numeroSaggi = gNumeroSaggi;
     a.frontespizio = WindowRegistry::get<Frontespizio>(nomeFrontespizio)->testi();
     return a;
