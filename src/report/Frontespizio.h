@@ -38,6 +38,8 @@ public:
     void cancelladati_Click() override;
     void solodati_Click() override;
     void aiuto_Click();
+    // The checks, then the appraisal report written, saved and opened.
+    void stampa_Click();
     // Opens "Dati dello studio"; the labels follow what is confirmed there.
     void datistudio_Click();
 
