@@ -285,6 +285,12 @@ TEST_F(RelazioneTest, TheStatedPageCountIsTheCountAWordProcessorPrints)
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty())
         GTEST_SKIP() << "LibreOffice is not installed";
+    // Both lay the pages out in URW Gothic only where the set-up has made Century Gothic resolve to it.
+    QProcess fc;
+    fc.start(QStringLiteral("fc-match"), {QStringLiteral("Century Gothic")});
+    if (fc.waitForFinished(10000)) {
+        ASSERT_TRUE(fc.readAllStandardOutput().contains("URW Gothic")) << "scripts/setup.sh has not been run";
+    }
     stimaCompleta();
     const docx::Document d = stampa();
     ASSERT_TRUE(messages.isEmpty());

@@ -143,9 +143,11 @@ public:
         m_y = 0;
     }
     bool fits(int height) const { return m_y + height <= kTextHeight; }
-    void line(int height)
+    // `below`: room the line needs under it on its page without taking it (the border under
+    // the part of a table that a page holds).
+    void line(int height, int below = 0)
     {
-        if (!fits(height) && !atTop())
+        if (!fits(height + below) && !atTop())
             newPage();
         m_y += height;
     }
@@ -157,14 +159,14 @@ private:
 
 // A table goes in as its rows: a row is as high as its fullest cell's lines plus a border above
 // it, and it may break between lines at the end of a page, as in a word processor; a border
-// closes the table.
+// closes the table, and also the part of it that each page holds.
 void addTable(Pages &pages, const Table &t, bool openedByBlank, int blankHeight)
 {
     const TableGeometry geometry = tableGeometry(t);
     const int line = lineSpacing(t.fontSize);
     // The blank line kept with the table goes along when not even the first line of the first
     // row fits below it, unless it stands at the top of its page already.
-    if (openedByBlank && !pages.fits(kTableBorder + line) && pages.position() > blankHeight) {
+    if (openedByBlank && !pages.fits(kTableBorder + line + kTableBorder) && pages.position() > blankHeight) {
         pages.newPage();
         pages.line(blankHeight);
     }
@@ -178,9 +180,9 @@ void addTable(Pages &pages, const Table &t, bool openedByBlank, int blankHeight)
                 inCell += cellLines(paragraph.toString(), format, width);
             lines = std::max(lines, inCell);
         }
-        pages.line(kTableBorder + line);
+        pages.line(kTableBorder + line, kTableBorder);
         for (int i = 1; i < lines; ++i)
-            pages.line(line);
+            pages.line(line, kTableBorder);
     }
     pages.line(kTableBorder);
 }
