@@ -14,3 +14,23 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# Documents name "Century Gothic", which Linux lacks: resolve it to its metric-compatible stand-in
+# URW Gothic, as the distribution's metric-alias packages do for the fonts they replace, so that a
+# word processor lays the pages out as the program counts them.
+alias_conf=/etc/fonts/conf.d/30-vantegra-century-gothic.conf
+alias_xml='<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <alias binding="same">
+    <family>Century Gothic</family>
+    <accept>
+      <family>URW Gothic</family>
+    </accept>
+  </alias>
+</fontconfig>'
+if [ "$(cat "$alias_conf" 2>/dev/null)" != "$alias_xml" ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  printf '%s\n' "$alias_xml" | $sudo tee "$alias_conf" >/dev/null
+fi

@@ -6,7 +6,9 @@
 #include "core/WordExport.h"
 #include "platform/MsgBox.h"
 #include "report/ArchivioTotale.h"
+#include "report/ControlliStampa.h"
 #include "report/DatiStudio.h"
+#include "report/RelazioneStima.h"
 #include "report/Studio.h"
 #include "runtime/ArchiveRecord.h"
 
@@ -61,8 +63,7 @@ Frontespizio::Frontespizio(QWidget *parent)
         connect(m_testi[size_t(i)], &QLineEdit::textChanged, this, [this, i] { testo_Change(i); });
     }
     connect(m_ui->aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
-    // The report print is not available in this version: its button stands, greyed.
-    m_ui->stampa->setEnabled(false);
+    connect(m_ui->stampa, &QPushButton::clicked, this, [this] { stampa_Click(); });
 
     setupCommandFamily();
 
@@ -194,6 +195,17 @@ void Frontespizio::aiuto_Click()
         QStringLiteral("- non digitare dati più lunghi di 60 caratteri."),
     };
     MsgBox(righe.join(QLatin1Char('\n')), vb::Information, gTitoloAiuto.text());
+}
+
+void Frontespizio::stampa_Click()
+{
+    if (!stampa::controlliPrimaDellaStampa(*this))
+        return;
+    // The status line keeps this text after the report: nothing sets it back.
+    setStampaInCorso(QStringLiteral("sì"));
+    MostraPasso();
+    setStampaInCorso(QString());
+    relazione::scrivi(relazione::leggiDati(*this));
 }
 
 void Frontespizio::datistudio_Click()

@@ -40,6 +40,8 @@ public:
     // Saves the whole appraisal in one combined archive, after every window's data check.
     void salvatutto_Click() override;
     void aiuto_Click();
+    // The checks, then the appraisal report written, saved and opened.
+    void stampa_Click();
     // Opens "Dati dello studio"; the labels follow what is confirmed there.
     void datistudio_Click();
 

@@ -104,8 +104,8 @@ TEST_F(FrontespizioTest, LoadsWithTodaysItalianDateAndSevenEmptyTexts)
     EXPECT_EQ(f->BackColor(), 0xC0C0C0u);
     EXPECT_EQ(f->CommonDialog1.FileName, "Vantegra-fro-");
     EXPECT_EQ(f->CommonDialog1.Color, 0u);
-    // The report and the combined save stand in the window, not yet available.
-    EXPECT_FALSE(find<QPushButton>(f, "stampa")->isEnabled());
+    // The report and the combined save are both available.
+    EXPECT_TRUE(find<QPushButton>(f, "stampa")->isEnabled());
     EXPECT_TRUE(find<QAction>(f, "salvatutto")->isEnabled());
     EXPECT_TRUE(find<QAction>(f, "salvanome")->isEnabled());
 }

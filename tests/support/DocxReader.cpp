@@ -164,6 +164,8 @@ private:
                     children << x.name().toString();
                     if (x.name() == QLatin1String("pageBreakBefore")) {
                         p.pageBreakBefore = onOff(x);
+                    } else if (x.name() == QLatin1String("keepNext")) {
+                        p.keepNext = onOff(x);
                     } else if (x.name() == QLatin1String("spacing")) {
                         p.line = attr(x, "line").toInt();
                         p.lineRule = attr(x, "lineRule");
@@ -180,6 +182,16 @@ private:
                 checkOrder("pPr", children, kParagraphOrder);
             } else if (x.name() == QLatin1String("r")) {
                 p.runs.push_back(run(x));
+            } else if (x.name() == QLatin1String("fldSimple")) {
+                const QString instr = attr(x, "instr");
+                while (x.readNextStartElement()) {
+                    if (x.name() == QLatin1String("r")) {
+                        p.runs.push_back(run(x));
+                        p.runs.back().field = instr;
+                    } else {
+                        x.skipCurrentElement();
+                    }
+                }
             } else {
                 x.skipCurrentElement();
             }

@@ -18,6 +18,7 @@ struct Run
     double size = 0;    // points; 0 when not written
     bool bold = false;
     QString colour;
+    QString field;      // a field's instruction (" NUMPAGES "); the run holds its stored result
 };
 
 struct Paragraph
@@ -25,6 +26,7 @@ struct Paragraph
     std::vector<Run> runs;
     QString jc;             // empty when not written
     bool pageBreakBefore = false;
+    bool keepNext = false;
     int line = 0;           // line spacing in twips
     QString lineRule;
     double markSize = 0;

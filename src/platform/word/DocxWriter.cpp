@@ -59,7 +59,7 @@ public:
         const auto &blocks = document.blocks();
         for (size_t i = 0; i < blocks.size(); ++i) {
             if (const auto *p = std::get_if<Paragraph>(&blocks[i]))
-                paragraph(*p, document.markOf(i));
+                paragraph(*p, document.markOf(i), keptWithTable(document, i));
             else
                 table(std::get<Table>(blocks[i]));
         }
@@ -96,9 +96,11 @@ private:
     }
 
     void paragraphProperties(bool pageBreakBefore, double largestSize, int alignment,
-                             const CharFormat &mark, const QString &colour = QString())
+                             const CharFormat &mark, const QString &colour = QString(), bool keepNext = false)
     {
         x.writeStartElement(QStringLiteral("w:pPr"));
+        if (keepNext)
+            x.writeEmptyElement(QStringLiteral("w:keepNext"));
         if (pageBreakBefore)
             x.writeEmptyElement(QStringLiteral("w:pageBreakBefore"));
         x.writeEmptyElement(QStringLiteral("w:spacing"));
@@ -141,12 +143,22 @@ private:
         x.writeEndElement();
     }
 
-    void paragraph(const Paragraph &p, const CharFormat &mark)
+    void paragraph(const Paragraph &p, const CharFormat &mark, bool keepNext)
     {
         x.writeStartElement(QStringLiteral("w:p"));
-        paragraphProperties(p.pageBreakBefore, p.largestSize(mark), p.alignment, mark);
-        for (const Run &r : p.runs)
-            run(r.text, r.format);
+        paragraphProperties(p.pageBreakBefore, p.largestSize(mark), p.alignment, mark, QString(), keepNext);
+        for (const Run &r : p.runs) {
+            if (r.field == Field::NumPages) {
+                // The reader's word processor works the count out as it lays the pages out;
+                // one that does not update fields shows the stored result.
+                x.writeStartElement(QStringLiteral("w:fldSimple"));
+                x.writeAttribute(QStringLiteral("w:instr"), QStringLiteral(" NUMPAGES "));
+                run(r.text, r.format);
+                x.writeEndElement();
+            } else {
+                run(r.text, r.format);
+            }
+        }
         x.writeEndElement();
     }
 
@@ -287,7 +299,9 @@ QByteArray documentRelationships()
 }
 
 // Defaults of an empty document as Word had them when the program was written: Times New Roman
-// 12 pt, single spacing, no space between paragraphs; Italian for spelling and hyphenation.
+// 12 pt, single spacing, no space between paragraphs; Italian for spelling and hyphenation. Lines
+// are not held back against widows and orphans: a page ends where it is full, as the page count
+// lays it out.
 QByteArray styles()
 {
     return QByteArrayLiteral(
@@ -299,7 +313,7 @@ QByteArray styles()
             "<w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/>"
             "<w:lang w:val=\"it-IT\" w:eastAsia=\"it-IT\" w:bidi=\"ar-SA\"/>"
             "</w:rPr></w:rPrDefault>"
-            "<w:pPrDefault><w:pPr><w:spacing w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
+            "<w:pPrDefault><w:pPr><w:widowControl w:val=\"0\"/><w:spacing w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
             "</w:docDefaults>"
             "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/><w:qFormat/></w:style>"
             "<w:style w:type=\"character\" w:default=\"1\" w:styleId=\"DefaultParagraphFont\"><w:name w:val=\"Default Paragraph Font\"/><w:uiPriority w:val=\"1\"/><w:semiHidden/><w:unhideWhenUsed/></w:style>"
@@ -362,9 +376,13 @@ QByteArray zipParts(const std::vector<std::pair<const char *, QByteArray>> &part
 
     for (const auto &[name, data] : parts) {
         zip_source_t *source = zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
-        if (!source || zip_file_add(archive, name, source, ZIP_FL_ENC_UTF_8) < 0) {
+        const zip_int64_t index = source ? zip_file_add(archive, name, source, ZIP_FL_ENC_UTF_8) : -1;
+        if (index < 0)
+            zip_source_free(source);   // the archive owns a source only once it is added
+        // The parts are markup that compresses well at the fastest level; a report's pages
+        // would otherwise take longer to pack than to lay out.
+        if (index < 0 || zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 1) < 0) {
             *error = QString::fromLocal8Bit(zip_strerror(archive));
-            zip_source_free(source);
             zip_discard(archive);
             zip_source_free(buffer);
             return {};

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QList>
 
 #include <algorithm>
@@ -50,6 +51,7 @@ private:
         QFont font(family);
         font.setPixelSize(kMeasurePixels);
         font.setBold(bold);
+        font.setKerning(false);   // as word processors lay text out by default
         return font;
     }
 
@@ -122,7 +124,24 @@ int TableGeometry::width() const
     return int(sum(widths));
 }
 
+static TableGeometry measureTable(const Table &table);
+
 TableGeometry tableGeometry(const Table &table)
+{
+    // Measuring every cell is the costliest step of writing and of counting pages, and both ask
+    // for the same table: a table is measured once for each state of its content.
+    static QHash<quint64, TableGeometry> measured;
+    if (const auto found = measured.constFind(table.stamp); table.stamp != 0 && found != measured.cend())
+        return *found;
+    if (measured.size() > 256)
+        measured.clear();
+    const TableGeometry geometry = measureTable(table);
+    if (table.stamp != 0)
+        measured.insert(table.stamp, geometry);
+    return geometry;
+}
+
+static TableGeometry measureTable(const Table &table)
 {
     const auto cols = size_t(table.cols);
     TableGeometry geometry;
@@ -169,6 +188,15 @@ TableGeometry tableGeometry(const Table &table)
     if (geometry.width() > kTextWidth)
         geometry.indent = -(geometry.width() - kTextWidth) / 2;
     return geometry;
+}
+
+bool keptWithTable(const DocumentModel &document, size_t block)
+{
+    const auto &blocks = document.blocks();
+    if (block + 1 >= blocks.size() || !std::holds_alternative<Table>(blocks[block + 1]))
+        return false;
+    const auto *p = std::get_if<Paragraph>(&blocks[block]);
+    return p && p->isEmpty();
 }
 
 void installFontSubstitutions()

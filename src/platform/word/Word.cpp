@@ -166,6 +166,10 @@ QString WordRange::Text() const
                 return t->cell(m_row - 1, m_column - 1);
         }
         return QString();
+    case Kind::Field:
+        if (const word::Run *field = m.field(m_table))
+            return field->text;
+        return QString();
     default:
         return QString();
     }
@@ -218,6 +222,56 @@ WordBookmark WordBookmarks::Item(const QString &name) const
         qWarning("WordBookmarks::Item: no bookmark %s; the end of the document is used",
                  qPrintable(name));
     return WordBookmark(m_document);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Fields
+
+int WordField::Type() const
+{
+    const word::Run *field = m_document->model().field(m_index);
+    return field && field->field == word::Field::NumPages ? wdFieldNumPages : 0;
+}
+
+bool WordField::Update()
+{
+    word::DocumentModel &m = m_document->model();
+    if (!m.field(m_index))
+        return false;
+    // Each pass lays the document out with the result the pass before wrote; the count settles
+    // at once unless the new number itself moves a line onto another page.
+    for (int pass = 0; pass < 4; ++pass) {
+        const int pages = m_document->ComputeStatistics(wdStatisticPages);
+        if (m.field(m_index)->text == QString::number(pages))
+            return true;
+        m.setFieldResult(m_index, QString::number(pages));
+    }
+    return m.field(m_index)->text == QString::number(m_document->ComputeStatistics(wdStatisticPages));
+}
+
+WordField WordFields::Add(const WordRange &at, int type)
+{
+    if (at.m_kind != WordRange::Kind::End && at.m_kind != WordRange::Kind::Paragraph)
+        qWarning("WordFields::Add: fields are added at the end of the document");
+    if (type != wdFieldNumPages)
+        qWarning("WordFields::Add: field type %d is not known here; a page count is added", type);
+    // The result is worked out when the pages are laid out (Update, and every save), as Word
+    // keeps a page count current while it paginates.
+    return WordField(m_document, m_document->model().appendField(word::Field::NumPages, QString()));
+}
+
+int WordFields::Count() const
+{
+    return m_document->model().fieldCount();
+}
+
+int WordFields::Update()
+{
+    for (int k = 1; k <= Count(); ++k) {
+        if (!Item(k).Update())
+            return k;
+    }
+    return 0;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -359,6 +413,7 @@ bool WordDocument::SaveAs(const QString &fileName)
     s_lastSavedPath.clear();
     QString path = QFileInfo(fileName).absoluteFilePath();
     QString problem;
+    Fields().Update();
     const QByteArray bytes = word::writePackage(*m_model, &problem);
     if (bytes.isEmpty()) {
         reportFailure(path, QStringLiteral("Il documento non si è potuto comporre: %1.").arg(problem));
@@ -401,6 +456,7 @@ bool WordDocument::SaveAs(const QString &fileName)
 bool WordDocument::Show()
 {
     QString problem;
+    Fields().Update();
     const QByteArray bytes = word::writePackage(*m_model, &problem);
     QTemporaryFile file(QDir::temp().filePath(QStringLiteral("Vantegra-XXXXXX.docx")));
     file.setAutoRemove(false);

@@ -34,6 +34,7 @@ enum WdParagraphAlignment : int {
     wdAlignParagraphJustify = 3,
 };
 enum WdStatistic : int { wdStatisticPages = 2 };
+enum WdFieldType : int { wdFieldNumPages = 26 };
 enum WdTableFormat : int { wdTableFormatNone = 0, wdTableFormatColorful2 = 9 };
 enum WdConstants : int { wdToggle = 9999998 };
 enum WdBoolean : int { wdTrue = -1, wdFalse = 0 };
@@ -67,8 +68,8 @@ private:
 class WordRange
 {
 public:
-    // The cell's text, or the whole document's text (paragraphs end with Chr(13)); empty for
-    // the end of the document.
+    // The cell's text, a field's stored result, or the whole document's text (paragraphs end
+    // with Chr(13)); empty for the end of the document.
     QString Text() const;
     // A cell: replaces its text. The end or the paragraph at the end: appends the text there.
     void setText(const QString &text);
@@ -83,7 +84,9 @@ private:
     friend class WordCell;
     friend class WordTables;
     friend class WordParagraphs;
-    enum class Kind { Content, End, Paragraph, Table, Cell };
+    friend class WordField;
+    friend class WordFields;
+    enum class Kind { Content, End, Paragraph, Table, Cell, Field };
     WordRange(WordDocument *document, Kind kind, int table = 0, int row = 0, int column = 0)
         : m_document(document), m_kind(kind), m_table(table), m_row(row), m_column(column) {}
 
@@ -237,6 +240,46 @@ private:
     WordDocument *m_document;
 };
 
+// A field of the document: wdFieldNumPages (26), the number of pages, is the one the program
+// inserts. Its stored result is what a reader that does not update fields shows.
+class WordField
+{
+public:
+    int Type() const;
+    // The stored result.
+    WordRange Result() const { return WordRange(m_document, WordRange::Kind::Field, m_index); }
+    // Works the result out for the document as it now stands: the page count, counted again
+    // until it includes the result itself (a longer number may push a line onto a new page).
+    // False when the field cannot be updated.
+    bool Update();
+
+private:
+    friend class WordFields;
+    WordField(WordDocument *document, int index) : m_document(document), m_index(index) {}
+    WordDocument *m_document;
+    int m_index;
+};
+
+class WordFields
+{
+public:
+    // A new field at the end of the document (the range must be the end or the paragraph at
+    // the end), in the font of the text typed next. A page count's result is worked out when the
+    // pages are laid out: by Update, and before the document is saved or shown.
+    WordField Add(const WordRange &at, int type);
+    // Fields are numbered from 1 in document order.
+    WordField Item(int index) const { return WordField(m_document, index); }
+    int Count() const;
+    // Updates every field; 0 when all were updated, otherwise the number of the first that
+    // was not.
+    int Update();
+
+private:
+    friend class WordDocument;
+    explicit WordFields(WordDocument *document) : m_document(document) {}
+    WordDocument *m_document;
+};
+
 // The paragraph format of what the selection held when it was fetched.
 class WordParagraphFormat
 {
@@ -293,6 +336,7 @@ public:
     WordRange Content() { return WordRange(this, WordRange::Kind::Content); }
     WordBookmarks Bookmarks() { return WordBookmarks(this); }
     WordTables Tables() { return WordTables(this); }
+    WordFields Fields() { return WordFields(this); }
     // The whole document becomes the application's selection.
     void Select();
     // wdStatisticPages (2): the number of pages the document has now, on A4.

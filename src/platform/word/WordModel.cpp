@@ -4,6 +4,14 @@
 
 namespace word {
 
+namespace {
+quint64 nextStamp()
+{
+    static quint64 stamp = 0;
+    return ++stamp;
+}
+}   // namespace
+
 double Paragraph::largestSize(const CharFormat &mark) const
 {
     double size = mark.size;
@@ -66,7 +74,7 @@ void DocumentModel::closeParagraph()
 void DocumentModel::appendRunText(const QString &text)
 {
     Paragraph &p = last();
-    if (!p.runs.empty() && p.runs.back().format == m_format)
+    if (!p.runs.empty() && p.runs.back().format == m_format && p.runs.back().field == Field::None)
         p.runs.back().text += text;
     else
         p.runs.push_back(Run{text, m_format});
@@ -112,6 +120,37 @@ void DocumentModel::openParagraphAtEnd()
     }
 }
 
+int DocumentModel::appendField(Field field, const QString &result)
+{
+    Paragraph &p = last();
+    p.runs.push_back(Run{cleanText(result, false), m_format, field});
+    m_fields.emplace_back(m_blocks.size() - 1, p.runs.size() - 1);
+    ++m_revision;
+    return fieldCount();
+}
+
+const Run *DocumentModel::field(int k) const
+{
+    if (k < 1 || k > fieldCount())
+        return nullptr;
+    const auto [block, run] = m_fields[size_t(k - 1)];
+    return &std::get<Paragraph>(m_blocks[block]).runs[run];
+}
+
+bool DocumentModel::setFieldResult(int k, const QString &result)
+{
+    if (k < 1 || k > fieldCount())
+        return false;
+    const auto [block, run] = m_fields[size_t(k - 1)];
+    QString &text = std::get<Paragraph>(m_blocks[block]).runs[run].text;
+    const QString clean = cleanText(result, false);
+    if (text != clean) {
+        text = clean;
+        ++m_revision;
+    }
+    return true;
+}
+
 const Table *DocumentModel::table(int k) const
 {
     if (k < 1 || k > tableCount())
@@ -124,7 +163,9 @@ Table *DocumentModel::editTable(int k)
     if (k < 1 || k > tableCount())
         return nullptr;
     ++m_revision;
-    return &std::get<Table>(m_blocks[m_tableBlocks[size_t(k - 1)]]);
+    Table *t = &std::get<Table>(m_blocks[m_tableBlocks[size_t(k - 1)]]);
+    t->stamp = nextStamp();
+    return t;
 }
 
 int DocumentModel::addTable(int rows, int cols)
@@ -147,6 +188,7 @@ int DocumentModel::addTable(int rows, int cols)
     table.fontName = m_format.name;
     table.fontSize = m_format.size;
     table.columnAlignment.assign(size_t(table.cols), alignment);
+    table.stamp = nextStamp();
     m_tableBlocks.push_back(m_blocks.size());
     m_blocks.emplace_back(std::move(table));
 

@@ -21,10 +21,15 @@ struct CharFormat
     bool operator==(const CharFormat &) const = default;
 };
 
+// A field whose result a word processor works out as it lays the pages out.
+enum class Field { None, NumPages };
+
 struct Run
 {
-    QString text;       // may hold '\t' (tab) and '\v' (line break inside the paragraph)
+    QString text;       // may hold '\t' (tab) and '\v' (line break inside the paragraph); a
+                        // field's run holds the field's stored result
     CharFormat format;
+    Field field = Field::None;
 };
 
 struct Paragraph
@@ -49,6 +54,7 @@ struct Table
     bool bold = false;
     int autoFormat = 0;              // Word's table format number; 0 = plain grid
     std::vector<int> columnAlignment;
+    quint64 stamp = 0;               // new with every change, never the same for two tables
 
     QString &cell(int row, int col) { return cells[size_t(row * cols + col)]; }        // from 0
     const QString &cell(int row, int col) const { return cells[size_t(row * cols + col)]; }
@@ -79,6 +85,15 @@ public:
     // Makes sure the document ends with an empty paragraph (a new paragraph at the end).
     void openParagraphAtEnd();
 
+    // Appends a field at the end, in the current format, holding `result` as its stored result;
+    // returns its number (from 1, in document order).
+    int appendField(Field field, const QString &result);
+    int fieldCount() const { return int(m_fields.size()); }
+    // Field k (from 1); nullptr when there is no such field.
+    const Run *field(int k) const;
+    // Replaces the stored result of field k; a result equal to the one held changes nothing.
+    bool setFieldResult(int k, const QString &result);
+
     int tableCount() const { return int(m_tableBlocks.size()); }
     // Table k counted from 1 in document order; nullptr when there is no such table.
     const Table *table(int k) const;
@@ -106,6 +121,7 @@ private:
 
     std::vector<Block> m_blocks;
     std::vector<size_t> m_tableBlocks;
+    std::vector<std::pair<size_t, size_t>> m_fields;   // block and run of each field
     CharFormat m_format;
     quint64 m_revision = 0;
 };

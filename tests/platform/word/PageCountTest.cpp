@@ -104,3 +104,19 @@ TEST_F(PageCountTest, ALongTableRunsOverSeveralPages)
     EXPECT_EQ(pages(), doc.ComputeStatistics(wdStatisticPages));
     EXPECT_GT(pages(), 1);
 }
+
+// A page holding part of a table closes that part with a border: 10-point rows at 250 twips would
+// fill 56 to a page to within 4 twips, but only 55 leave room for the border under them.
+TEST_F(PageCountTest, EachPagesPartOfATableKeepsRoomForItsClosingBorder)
+{
+    for (const auto &[rows, expected] : {std::pair{110, 2}, std::pair{111, 3}}) {
+        WordApplication fresh;
+        WordDocument &doc = fresh.Documents().Add();
+        fresh.Selection().Font().setName(QStringLiteral("Century Gothic"));
+        fresh.Selection().Font().setSize(10);
+        WordTable t = doc.Tables().Add(doc.Bookmarks().Item(QStringLiteral("\\endofdoc")).Range(), rows, 3);
+        for (int r = 1; r <= rows; ++r)
+            t.Cell(r, 1).Range().setText(QString::number(r));
+        EXPECT_EQ(doc.ComputeStatistics(wdStatisticPages), expected) << rows;
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "runtime/Variant.h"
+
+#include <QString>
+#include <optional>
+
+class Frontespizio;
+
+// The checks the cover page's "&Stampa" runs before the appraisal report is written: each window's
+// own data check, then whether the windows agree with each other and with the chosen row.
+namespace stampa {
+
+// What the agreement checks compare, as the windows show it and as the chosen row holds it.
+struct ValoriControlli
+{
+    QString percentualiCosti;     // costs window, total of the 16 shares
+    QString totaleCosti;          // costs window, total
+    Variant costiRiga;            // K of the chosen row
+    QString percentualiTempi;     // times window, total of the 16 shares
+    QString giorniTotali;         // times window, total days
+    Variant anniRiga;             // a of the chosen row
+    QString superficieLorda;      // lot window, gross buildable surface
+    QString superficieAmbienti;   // building-value window, gross surface of the rooms
+};
+
+// Why the print stops: the message, its icon and the window that holds what is to be put right.
+struct Fermata
+{
+    QString messaggio;
+    int icona = 0;
+    QString finestra;
+};
+
+// The first disagreement, in the order the user puts them right, or nothing when all agree.
+std::optional<Fermata> controllaCoerenza(const ValoriControlli &valori);
+
+// What the checks compare, read from the windows (each created hidden when it does not exist yet)
+// and from the chosen row (none when it is no row number from 1 to 100).
+ValoriControlli leggiValoriControlli();
+
+// Every check, in order: the main data, building-value, costs, times and lot windows' own checks
+// (a failing window has shown its message and comes forward), the cover page's own check, then
+// the agreement checks, each with its message. True when the report may be written.
+bool controlliPrimaDellaStampa(Frontespizio &frontespizio);
+
+}   // namespace stampa
