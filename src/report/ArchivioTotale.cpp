@@ -10,6 +10,7 @@
 #include "core/Stima.h"
 #include "core/WindowRegistry.h"
 #include "platform/MsgBox.h"
+#include "report/ControlliStampa.h"
 #include "report/Frontespizio.h"
 #include "runtime/ArchiveRecord.h"
 
@@ -60,15 +61,6 @@ QList<QList<Variant>> comeTesti(QList<QList<Variant>> righe, int campiDiTesto)
 QString rigaFile(int indice)
 {
     return QString::number(indice + 1);
-}
-
-// The silent-check protocol: the flag set to 1, the window's check run; the check resets the flag
-// when the data are complete and shows its own message otherwise.
-bool superaControllo(AnalysisWindow *finestra, Variant &flag)
-{
-    flag = 1;
-    finestra->controlla_click();
-    return !(flag.present() && flag.leading() == 1);
 }
 
 } // namespace
@@ -236,28 +228,7 @@ void applicaArchivioTotale(const ArchivioTotale &archivio)
 
 void salvaArchivioTotale(Frontespizio &frontespizio)
 {
-    struct Controllo
-    {
-        const QString &nome;
-        Variant &flag;
-    };
-    const Controllo controlli[] = {{nomeDati, gControlloDati},
-                                   {nomeValore, gControlloValore},
-                                   {nomeCostare, gControlloCosti},
-                                   {nomeRedditivita, gControlloTempi},
-                                   {nomeSuperficie, gControlloSuperficie}};
-    for (const Controllo &c : controlli) {
-        auto *finestra = WindowRegistry::get<AnalysisWindow>(c.nome);
-        if (!finestra || !superaControllo(finestra, c.flag)) {
-            WindowRegistry::show(c.nome);
-            return;
-        }
-    }
-    Variant flag = 1;
-    frontespizio.setControlloFrontespizio(flag);
-    frontespizio.controlla_click();
-    flag = frontespizio.ControlloFrontespizio();
-    if (flag.present() && flag.leading() == 1)
+    if (!stampa::controlliDelleFinestre(frontespizio))
         return;
 
     CommonDialog &dialogo = frontespizio.CommonDialog1;

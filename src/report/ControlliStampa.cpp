@@ -110,7 +110,7 @@ ValoriControlli leggiValoriControlli()
     return v;
 }
 
-bool controlliPrimaDellaStampa(Frontespizio &frontespizio)
+bool controlliDelleFinestre(Frontespizio &frontespizio)
 {
     const struct
     {
@@ -136,9 +136,13 @@ bool controlliPrimaDellaStampa(Frontespizio &frontespizio)
 
     frontespizio.setControlloFrontespizio(1);
     frontespizio.controlla_click();
-    if (flagAncoraAlzato(frontespizio.ControlloFrontespizio()))
-        return false;
+    return !flagAncoraAlzato(frontespizio.ControlloFrontespizio());
+}
 
+bool controlliPrimaDellaStampa(Frontespizio &frontespizio)
+{
+    if (!controlliDelleFinestre(frontespizio))
+        return false;
     if (const std::optional<Fermata> fermata = controllaCoerenza(leggiValoriControlli())) {
         MsgBox(fermata->messaggio, vb::OKOnly | fermata->icona, gTitoloControllo);
         WindowRegistry::show(fermata->finestra);

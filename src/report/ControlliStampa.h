@@ -7,8 +7,9 @@
 
 class Frontespizio;
 
-// The checks the cover page's "&Stampa" runs before the appraisal report is written: each window's
-// own data check, then whether the windows agree with each other and with the chosen row.
+// The checks the cover page runs before the appraisal report is written (each window's own data
+// check, then whether the windows agree with each other and with the chosen row) and, the first
+// of them, before the whole appraisal is saved.
 namespace stampa {
 
 // What the agreement checks compare, as the windows show it and as the chosen row holds it.
@@ -38,6 +39,12 @@ std::optional<Fermata> controllaCoerenza(const ValoriControlli &valori);
 // What the checks compare, read from the windows (each created hidden when it does not exist yet)
 // and from the chosen row (none when it is no row number from 1 to 100).
 ValoriControlli leggiValoriControlli();
+
+// Each window's own data check, in order: the main data, building-value, costs, times and lot
+// windows (the first that fails has shown its message and comes forward, the later ones are not
+// checked), then the cover page's own. True when every window's data are complete. The report
+// and the combined archive run them before anything is written.
+bool controlliDelleFinestre(Frontespizio &frontespizio);
 
 // Every check, in order: the main data, building-value, costs, times and lot windows' own checks
 // (a failing window has shown its message and comes forward), the cover page's own check, then
