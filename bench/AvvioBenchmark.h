@@ -1,11 +1,12 @@
 #pragma once
 
-// The main of the benchmarks that drive windows: an offscreen application with the program's
-// resources, constants, titles and windows, as at start, then every benchmark of the program.
+// The main of the benchmarks that use the program's windows or documents: an offscreen application
+// with the program's resources, constants, titles and windows, as at start, documents not opened.
 
 #include "app/Programma.h"
 #include "core/Avvio.h"
 #include "core/Modulo.h"
+#include "platform/word/Word.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ inline int eseguiBenchmarkFinestre(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    WordApplication::setOpenAfterSave(false);
     CaricaRisorse();
     ImpostaCostanti();
     ImpostaMessaggi();
