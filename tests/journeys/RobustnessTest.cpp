@@ -39,11 +39,18 @@ TEST_F(RobustnessTest, RandomUseOfEveryAnalysisWindowNeverCrashes)
 {
     QTemporaryDir documenti;
     WordExport::setCartella(documenti.path());
-    // Every question answered No (the exit question included), every dialog cancelled.
+    // Every question answered No (the exit question included); a file dialog is cancelled or
+    // names one of two files, so that every archive, the combined one included, is written over
+    // and read back by windows of other kinds too.
     setMessageHandler([](const MessageRecord &m) { return m.buttons() == vb::YesNo ? int(vb::No) : int(vb::OK); });
+    QRandomGenerator caso(20261207);
+    CommonDialog::setHandler([&](const CommonDialog::Request &r) {
+        if (r.kind == CommonDialog::Kind::Color || caso.bounded(3) == 0)
+            return CommonDialog::Reply{};
+        return CommonDialog::Reply{true, documenti.filePath(caso.bounded(2) ? "Vantegra-totale-robot" : "archivio"), 0};
+    });
 
     const QStringList finestre = {"dati", "valore", "costare", "redditività", "superficie", "capitali", "frontespizio"};
-    QRandomGenerator caso(20261207);
     for (int passo = 0; passo < 1500; ++passo) {
         const QString nome = finestre[int(caso.bounded(finestre.size()))];
         WindowRegistry::show(nome);
