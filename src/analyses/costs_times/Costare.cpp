@@ -201,8 +201,16 @@ void Costare::costruz_Change()
     PassoTabella();
 }
 
-void Costare::costo_Change(int)
+void Costare::costo_Change(int indice)
 {
+    // The profit is no item of any category: typing it adds to the total and leaves the
+    // categories as typed (re-adding them from their rounded items would turn a typed 8001 into
+    // 8000, and a reopened archive, which writes the profit last, would not give back its total).
+    if (indice == Profitto) {
+        totaleCategorie();
+        Suggerimento();
+        return;
+    }
     voce_Change();
 }
 

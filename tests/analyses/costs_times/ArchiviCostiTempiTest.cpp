@@ -117,13 +117,14 @@ TEST_F(ArchiviCostiTempiTest, ReadingTakesTheSlidersButNotTheTable)
     EXPECT_EQ(text(w, "ris_2"), "58600");
     EXPECT_EQ(total(w), "100");
     EXPECT_EQ(gPercentualiOpere[1].leading(), 400);
-    // Profit last: the categories are added up from the sub-items just spread.
+    // The profit, read last, leaves the categories as the file holds them, though their items
+    // round to 1000 and 49.
     closeWindow(w);
     w = costi();
     open(w, write("Vantegra-costi-c", "\"1001\",\"50\",\"200000\",\"15000\",2\r\n" + sliderTipo2));
-    EXPECT_EQ(text(w, "tecnich"), "1000");
-    EXPECT_EQ(text(w, "oner"), "49");
-    EXPECT_EQ(text(w, "total"), "216049");
+    EXPECT_EQ(text(w, "tecnich"), "1001");
+    EXPECT_EQ(text(w, "oner"), "50");
+    EXPECT_EQ(text(w, "total"), "216051");
 }
 
 TEST_F(ArchiviCostiTempiTest, TimesReadingLeavesAnEmptyCategoryEmpty)
@@ -201,6 +202,15 @@ TEST_F(ArchiviCostiTempiTest, TheTotalFollowsEveryCategoryTypedOrRead)
     c = costi();
     open(c, euro8000);
     EXPECT_EQ(text(c, "total"), "233000");
+    // Into a fresh window too; and typing the profit last keeps what was typed before it.
+    closeWindow(c);
+    c = costi();
+    open(c, euro8001);
+    EXPECT_EQ(text(c, "oner"), "8001");
+    EXPECT_EQ(text(c, "total"), "233001");
+    set(c, "costo_18", "15001");
+    EXPECT_EQ(text(c, "oner"), "8001");
+    EXPECT_EQ(text(c, "total"), "233002");
     EXPECT_TRUE(messages.isEmpty());
 }
 
