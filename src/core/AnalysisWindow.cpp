@@ -454,22 +454,15 @@ void AnalysisWindow::apri_Click()
     // The whole file is read and checked before anything of it reaches the window, so that a
     // foreign or damaged file changes nothing, the current archive name included (a later plain
     // save would otherwise write over a file that is not this window's).
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly)) {
-        erroreArchivio(QStringLiteral("Il file \"%1\" non si può leggere.").arg(nome) + invariati);
-        return;
-    }
-    const QByteArray contenuto = file.read(ArchiveReader::MaxSize + 1);
-    const bool letto = file.error() == QFileDevice::NoError;
-    file.close();
-    if (!letto) {
+    const std::optional<QByteArray> contenuto = readArchiveFile(percorso);
+    if (!contenuto) {
         erroreArchivio(QStringLiteral("Il file \"%1\" non si può leggere.").arg(nome) + invariati);
         return;
     }
 
     ArchiveReader reader;
     QString motivo;
-    if (!reader.parse(contenuto, &motivo) || !leggiArchivio(reader, &motivo)) {
+    if (!reader.parse(*contenuto, &motivo) || !leggiArchivio(reader, &motivo)) {
         erroreArchivio(QStringLiteral("Il file \"%1\" non è un archivio %2 di %3: %4.")
                                .arg(nome, kind.descrizione, gNomeProgramma.text(), motivoDopoDuePunti(motivo))
                        + invariati);

@@ -15,7 +15,6 @@
 #include "runtime/ArchiveRecord.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
@@ -219,7 +218,7 @@ void applicaArchivioTotale(const ArchivioTotale &archivio)
     Capitali *capitali = WindowRegistry::get<Capitali>(nomeCapitali);
     gNumeroSaggi = archivio.numeroSaggi;
     capitali->applicaArchivio(archivio.saggi);
-    // The table follows the rows just read, whatever the bars already stood at.
+    // A table the rows just read cannot give is emptied, never left from before.
     capitali->rinnovaTabella();
     WindowRegistry::get<Frontespizio>(nomeFrontespizio)->impostaTesti(archivio.frontespizio);
 }
@@ -264,22 +263,18 @@ void apriArchivioTotale(Dati &dati)
 
     // Read and checked whole before anything changes: a damaged or foreign file never leaves half
     // an appraisal in half the windows.
-    ArchiveReader reader;
-    QString motivo;
-    ArchivioTotale archivio;
-    QFile file(dialogo.FileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> contenuto = readArchiveFile(dialogo.FileName);
+    if (!contenuto) {
         MsgBox(QStringLiteral("Il file \"%1\" non si può leggere.").arg(nome) + invariati, vb::Critical,
                gTitoloControllo);
         return;
     }
-    const QByteArray contenuto = file.read(ArchiveReader::MaxSize + 1);
-    const bool letto = file.error() == QFileDevice::NoError;
-    file.close();
-    if (!letto || !reader.parse(contenuto, &motivo) || !leggiArchivioTotale(reader.records(), archivio, &motivo)) {
-        MsgBox((letto ? QStringLiteral("Il file \"%1\" non è un archivio di tutti i dati di %2: %3.")
-                            .arg(nome, gNomeProgramma.text(), motivoDopoDuePunti(motivo))
-                      : QStringLiteral("Il file \"%1\" non si può leggere.").arg(nome))
+    ArchiveReader reader;
+    QString motivo;
+    ArchivioTotale archivio;
+    if (!reader.parse(*contenuto, &motivo) || !leggiArchivioTotale(reader.records(), archivio, &motivo)) {
+        MsgBox(QStringLiteral("Il file \"%1\" non è un archivio di tutti i dati di %2: %3.")
+                       .arg(nome, gNomeProgramma.text(), motivoDopoDuePunti(motivo))
                    + invariati,
                vb::Critical, gTitoloControllo);
         return;

@@ -198,25 +198,31 @@ bool ArchiveWriter::save(const QString &path, QString *error) const
 
 // ---------------------------------------------------------------------------------------------
 
-bool ArchiveReader::load(const QString &path, QString *error)
+std::optional<QByteArray> readArchiveFile(const QString &path, QString *error)
 {
-    m_records.clear();
-    rewind();
-    m_total = 0;
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = QStringLiteral("Impossibile aprire il file %1.").arg(shown);
-        return false;
+        return std::nullopt;
     }
-    const QByteArray data = file.read(MaxSize + 1);
+    const QByteArray data = file.read(ArchiveReader::MaxSize + 1);
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = QStringLiteral("Impossibile leggere il file %1.").arg(shown);
-        return false;
+        return std::nullopt;
     }
-    return parse(data, error);
+    return data;
+}
+
+bool ArchiveReader::load(const QString &path, QString *error)
+{
+    m_records.clear();
+    rewind();
+    m_total = 0;
+    const std::optional<QByteArray> data = readArchiveFile(path, error);
+    return data && parse(*data, error);
 }
 
 bool ArchiveReader::parse(const QByteArray &bytes, QString *error)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The archive files every window saves and reads: one record per line ended by CR LF, fields
 // separated by commas; a text in double quotes (a quote inside it doubled), a number bare with a
@@ -33,6 +34,11 @@ private:
     QStringList m_records;   // finished lines, without their line end
     QStringList m_fields;    // fields of the record being built
 };
+
+// The bytes of a file that may be an archive, read whole (one byte past the largest archive, so
+// that the reader can tell a file too large); nothing when it cannot be opened or read, with a
+// short Italian message in `error` saying which.
+std::optional<QByteArray> readArchiveFile(const QString &path, QString *error = nullptr);
 
 class ArchiveReader
 {
