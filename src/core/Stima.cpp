@@ -85,6 +85,14 @@ int ultimaRigaUsata()
     return std::max(ultima, contaStime());
 }
 
+std::array<Variant, 5> terminiRiga(int riga)
+{
+    std::array<Variant, 5> termini;
+    for (int t = 0; t < 5; ++t)
+        termini[t] = (*colonne[t])[riga];
+    return termini;
+}
+
 bool copiaRiga(int riga)
 {
     if (riga <= RowArray::FirstRow || riga >= RowArray::LastRow)
@@ -153,8 +161,8 @@ void scriviArchivioDati(ArchiveWriter &writer)
     writer.addNumber(n);
     writer.endRecord();
     for (int i = 1; i <= n; ++i) {
-        for (int t = 0; t < 5; ++t)
-            writer.add((*colonne[t])[i]);
+        for (const Variant &termine : terminiRiga(i))
+            writer.add(termine);
         writer.add(gRigaScelta);
         writer.endRecord();
     }

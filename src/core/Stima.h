@@ -47,6 +47,9 @@ int contaStime();
 // as this row, never stopping short of the rows counted.
 int ultimaRigaUsata();
 
+// The five terms of a row as held: Vm, K, a, S, r.
+std::array<Variant, 5> terminiRiga(int riga);
+
 // Copies row riga - 1 into row riga (all seven columns). Rows 1 and 100 are not copied into.
 bool copiaRiga(int riga);
 

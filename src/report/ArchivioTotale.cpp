@@ -29,8 +29,6 @@ const QString nomeSuperficie = QStringLiteral("superficie");
 const QString nomeCapitali = QStringLiteral("capitali");
 const QString nomeFrontespizio = QStringLiteral("frontespizio");
 
-RowArray *const colonne[5] = {&gValoreMercato, &gCostiTotali, &gAnni, &gSuperficie, &gSaggio};
-
 // Where each record starts, for N appraisal rows (0-based line numbers).
 struct Posizioni
 {
@@ -177,12 +175,8 @@ ArchivioTotale raccogliArchivioTotale()
     ArchivioTotale a;
     a.rigaScelta = gRigaScelta;
     const int n = ultimaRigaUsata();
-    for (int i = 1; i <= n; ++i) {
-        std::array<Variant, 5> termini;
-        for (int t = 0; t < 5; ++t)
-            termini[t] = (*colonne[t])[i];
-        a.righe.append(termini);
-    }
+    for (int i = 1; i <= n; ++i)
+        a.righe.append(terminiRiga(i));
     a.valore = WindowRegistry::get<Valore>(nomeValore)->archivioFinestra();
     a.costi = WindowRegistry::get<Costare>(nomeCostare)->archivioFinestra();
     a.tempi = WindowRegistry::get<Redditivita>(nomeRedditivita)->archivioFinestra();
