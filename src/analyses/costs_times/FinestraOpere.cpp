@@ -414,21 +414,20 @@ QuadroOpere FinestraOpere::quadro() const
 
 void FinestraOpere::solodati_Click()
 {
+    const QuadroOpere q = quadro();
     // Before any type is chosen the subtitle ends with its blank.
-    const int tipo = opere::tipoValido(*m_profilo.tipo);
-    const QString caption = tipo ? Option1[tipo]->text() : QString();
     WordExport::Intestazione stile = WordExport::principale();
     stile.corpoTitolo = 12;
     stile.corpoTesto = 0;
-    auto ex = WordExport::inizia(m_profilo.sottotitolo + caption, stile);
+    auto ex = WordExport::inizia(m_profilo.sottotitolo + q.tipo, stile);
     if (!ex)
         return;
 
-    const auto importo = [this](const WordExport::Tabella &t, int r, int c, const QLineEdit *casella) {
+    const auto importo = [this](const WordExport::Tabella &t, int r, int c, const QString &testo) {
         if (m_profilo.importiFormattati)
-            t.numero(r, c, casella->text());
+            t.numero(r, c, testo);
         else
-            t.cella(r, c, casella->text());
+            t.cella(r, c, testo);
     };
     const int righe1 = opere::NumeroOpere + 2;
     const WordExport::Tabella opereTabella = ex->tabella(righe1, 3);
@@ -436,32 +435,29 @@ void FinestraOpere::solodati_Click()
     opereTabella.cella(1, 2, m_profilo.intestazioneImporti);
     opereTabella.cella(1, 3, QStringLiteral("percentuale sul totale"));
     for (int i = 1; i <= opere::NumeroOpere; ++i) {
-        opereTabella.cella(i + 1, 1, Label1[i]->text());
-        importo(opereTabella, i + 1, 2, ris[i]);
-        opereTabella.numero(i + 1, 3, correz[i]->text());
+        opereTabella.cella(i + 1, 1, q.label1[i]);
+        importo(opereTabella, i + 1, 2, q.ris[i]);
+        opereTabella.numero(i + 1, 3, q.correz[i]);
     }
     opereTabella.cella(righe1, 1, m_profilo.totaleOpere);
-    importo(opereTabella, righe1, 2, casellaCostruzione());
+    importo(opereTabella, righe1, 2, q.base);
     opereTabella.cella(righe1, 3, QStringLiteral("100,00"));
     ex->formatta(opereTabella);
 
     // The second table follows the window: a category's caption in column 1 with its total in
     // column 4, a sub-item's caption in column 2 with its value in column 3, the total last.
     ex->nuovoParagrafo();
-    const QList<QLineEdit *> caselle = caselleRighe();
-    const int righe2 = int(caselle.size()) + 2;
+    const int righe2 = int(q.righe.size()) + 2;
     const WordExport::Tabella categorieTabella = ex->tabella(righe2, 4);
     for (int c = 1; c <= m_profilo.intestazioneCategorie.size(); ++c)
         categorieTabella.cella(1, c, m_profilo.intestazioneCategorie.at(c - 1));
-    for (int r = 1; r <= caselle.size(); ++r) {
-        const QString caption = findChild<QLabel *>(QStringLiteral("Label2_%1").arg(r))->text();
-        QLineEdit *casella = caselle.at(r - 1);
-        const bool perCategoria = categoria(casella);
-        categorieTabella.cella(r + 1, perCategoria ? 1 : 2, caption);
-        importo(categorieTabella, r + 1, perCategoria ? 4 : 3, casella);
+    for (int r = 1; r <= q.righe.size(); ++r) {
+        const bool perCategoria = q.categorie.at(r - 1);
+        categorieTabella.cella(r + 1, perCategoria ? 1 : 2, q.label2.at(r - 1));
+        importo(categorieTabella, r + 1, perCategoria ? 4 : 3, q.righe.at(r - 1));
     }
     categorieTabella.cella(righe2, 1, m_profilo.rigaTotale);
-    importo(categorieTabella, righe2, 4, m_casellaTotale);
+    importo(categorieTabella, righe2, 4, q.totale);
     ex->formatta(categorieTabella);
 
     ex->allineaDestra(1, {2, 3});
