@@ -33,7 +33,9 @@ Listino LeggiListinoDa(const QByteArray &bytes)
 {
     Listino listino;
     ArchiveReader reader;
-    if (!reader.parse(bytes, nullptr)) {
+    // The price list comes with the program, not from a save of it: a last line without its line
+    // end is read as it stands, and a list cut short shows the products it still holds whole.
+    if (!reader.parse(bytes, nullptr, ArchiveReader::LastLine::MayBeOpen)) {
         listino.esito = Listino::Esito::FileDanneggiato;
         return listino;
     }

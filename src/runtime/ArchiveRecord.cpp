@@ -27,7 +27,7 @@ constexpr char16_t Cp1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeCp1252(const QByteArray &bytes)
+QString decodeCp1252(QByteArrayView bytes)
 {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar *dst = out.data();
@@ -117,6 +117,31 @@ bool parseBareNumber(const QString &token, double &value)
     if (value == 0)
         value = 0;   // no negative zero
     return true;
+}
+
+// The number of the line a text's last byte stands on, counting CR LF, LF and a lone CR alike
+// as one line end, as the reader does.
+int lastLineNumber(QByteArrayView bytes)
+{
+    int line = 1;
+    for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && bytes[i + 1] != '\n'))
+            ++line;
+    }
+    return line;
+}
+
+// A text without a byte-order mark: UTF-8 when it is valid UTF-8, otherwise Windows-1252. A
+// Windows-1252 text with accented letters is practically never valid UTF-8 (an accented letter
+// would have to be followed by just the right symbols), while an editor that saves the file
+// again commonly writes UTF-8 without the mark. A text of plain ASCII reads the same either way.
+QString decodeUnmarked(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeCp1252(bytes);
 }
 
 QString lineError(int line, const QString &what)
@@ -225,7 +250,7 @@ bool ArchiveReader::load(const QString &path, QString *error)
     return data && parse(*data, error);
 }
 
-bool ArchiveReader::parse(const QByteArray &bytes, QString *error)
+bool ArchiveReader::parse(const QByteArray &bytes, QString *error, LastLine lastLine)
 {
     m_records.clear();
     rewind();
@@ -241,14 +266,21 @@ bool ArchiveReader::parse(const QByteArray &bytes, QString *error)
     if (bytes.contains('\0'))
         return fail(QStringLiteral("Il file non è un archivio valido: contiene dati binari."));
 
+    const bool marked = bytes.startsWith(Utf8Bom);
+    const QByteArrayView body = QByteArrayView(bytes).sliced(marked ? 3 : 0);
+    // Line ends are single bytes in both encodings: a cut file is told before its text is read.
+    if (lastLine == LastLine::MustEnd && !body.isEmpty() && body.back() != '\n' && body.back() != '\r')
+        return fail(QStringLiteral("Il file è incompleto, si interrompe a metà della riga %1.")
+                        .arg(lastLineNumber(body)));
+
     QString s;
-    if (bytes.startsWith(Utf8Bom)) {
+    if (marked) {
         QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-        s = decoder(QByteArrayView(bytes).sliced(3));
+        s = decoder(body);
         if (decoder.hasError())
             return fail(QStringLiteral("Il file non è un archivio valido: il testo UTF-8 è danneggiato."));
     } else {
-        s = decodeCp1252(bytes);
+        s = decodeUnmarked(body);
     }
 
     QList<QList<Variant>> records;

@@ -11,7 +11,8 @@
 // The archive files every window saves and reads: one record per line ended by CR LF, fields
 // separated by commas; a text in double quotes (a quote inside it doubled), a number bare with a
 // point for decimals, a value never set as nothing between its commas. The file is Windows-1252,
-// or UTF-8 with a byte-order mark when a text holds a character Windows-1252 cannot.
+// or UTF-8 with a byte-order mark when a text holds a character Windows-1252 cannot. Read back,
+// UTF-8 without the mark (what an editor writes when the file is saved again) is taken as UTF-8.
 
 class ArchiveWriter
 {
@@ -46,10 +47,14 @@ public:
     // Archives are small; anything larger is not one of ours.
     static constexpr qsizetype MaxSize = 8 * 1024 * 1024;
 
+    // Every line of an archive, the last included, ends with its line end: a last line without
+    // one is a file cut short. Files the program does not write may be taken as they stand.
+    enum class LastLine { MustEnd, MayBeOpen };
+
     // Reads and checks the whole file. On failure returns false with a short Italian message
     // and holds no records, so nothing of a damaged file is applied.
     bool load(const QString &path, QString *error);
-    bool parse(const QByteArray &bytes, QString *error);
+    bool parse(const QByteArray &bytes, QString *error, LastLine lastLine = LastLine::MustEnd);
     // Holds records already read (part of a larger file), as if they were a whole file.
     void setRecords(QList<QList<Variant>> records);
 

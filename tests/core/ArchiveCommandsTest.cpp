@@ -211,7 +211,7 @@ TEST_F(ArchiveCommandsTest, AFileOfAnotherKindIsRefusedAndChangesNothing)
     };
     const Caso casi[] = {
         {"Vantegra-dati-altro", "2\r\n\"1500\",\"300\",\"2\",\"800\",\"7\",\"1\"\r\n", "manca la riga PROVA"},
-        {"troncato", "\"PROVA\",\"alfa", "virgolette"},
+        {"troncato", "\"PROVA\",\"alfa", "incompleto"},
         {"immagine.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "dati binari"},
     };
     for (const Caso &c : casi) {

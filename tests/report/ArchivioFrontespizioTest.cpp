@@ -49,8 +49,7 @@ TEST(ArchivioFrontespizio, ReadsEightTextsWhateverTheLineBreaks)
     ASSERT_TRUE(leggi("\"a\",\"b\"\r\n\"c\",\"d\",\"e\"\r\n\"f\",\"g\",\"h\"\r\n\r\n", d));
     EXPECT_EQ(d.testi[0], "a");
     EXPECT_EQ(d.testi[7], "h");
-    // An old file without the final line end reads the same.
-    ASSERT_TRUE(leggi("\"1\",\"2\",\"3\",\"4\"\r\n\"5\",\"6\",\"7\",\"8\"", d));
+    ASSERT_TRUE(leggi("\"1\",\"2\",\"3\",\"4\"\n\"5\",\"6\",\"7\",\"8\"\n", d));
     EXPECT_EQ(d.testi[7], "8");
 }
 
@@ -61,6 +60,7 @@ TEST(ArchivioFrontespizio, RefusesWhatIsNotACoverArchiveAndKeepsTheData)
         "\"1\",\"2\",\"3\",\"4\"\r\n\"5\",\"6\",\"7\",\"8\"\r\n\"9\"\r\n",  // nine
         "1,\"1\"\r\n200000,\"100000\",2,500,5\r\n",                          // a combined archive
         "\"1\",\"2\",,\"4\"\r\n\"5\",\"6\",\"7\",\"8\"\r\n",                 // a value never set
+        "\"1\",\"2\",\"3\",\"4\"\r\n\"5\",\"6\",\"7\",\"8\"",                 // cut before the last line end
         "",
     };
     for (const QByteArray &bytes : rifiutati) {

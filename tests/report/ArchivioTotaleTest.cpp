@@ -12,9 +12,11 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -298,6 +300,70 @@ TEST_F(ArchivioTotaleTest, RefusedFilesChangeNothing)
         EXPECT_EQ(messages[0].icon(), vb::Critical) << c.caso;
         EXPECT_TRUE(messages[0].text.contains("\"Vantegra-totale-guasto\"")) << c.caso << ": " << messages[0].text.toStdString();
         EXPECT_EQ(differenze(prima, istantanea()), QStringList()) << c.caso;
+    }
+}
+
+// Saved again by an editor as UTF-8 without the mark, the file reads as the program wrote it.
+TEST_F(ArchivioTotaleTest, AFileSavedAgainAsUtf8ReadsAsTheOriginal)
+{
+    show<Dati>("dati");
+    apriTutto(golden());
+    const QMap<QString, QString> originale = istantanea();
+    EXPECT_EQ(originale.value("frontespizio.data"), QString::fromUtf8("lunedì, 7 dic 2026"));
+
+    const QByteArray scritto = contenuto(golden());
+    ASSERT_FALSE(QRegularExpression("[\\x80-\\x9F]").match(QString::fromLatin1(scritto)).hasMatch());
+    const QString percorso = cartella.filePath("Vantegra-totale-utf8");
+    ASSERT_TRUE(scrivi(percorso, QString::fromLatin1(scritto).toUtf8()));
+    riavvia();
+    messages.clear();
+    apriTutto(percorso);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(differenze(originale, istantanea()), QStringList());
+}
+
+// A file cut anywhere, the combined archive as each window's own, is either refused, naming the
+// file and changing nothing, or read exactly as the whole file: a cut never passes for a shorter
+// appraisal.
+TEST_F(ArchivioTotaleTest, EveryCutOfAnArchiveIsRefusedOrReadsAsTheWholeFile)
+{
+    show<Dati>("dati");
+    compilaTutto();
+    const QString intero = cartella.filePath("Vantegra-intero");
+    const QString tronco = cartella.filePath("Vantegra-tronco");
+    for (int k = -1; k < 7; ++k) {
+        // k = -1 is the combined archive, read from the main window; 0 to 6 are the windows' own.
+        const auto apri = [&](const QString &percorso) {
+            answerDialog(percorso);
+            trigger(w(std::max(k, 0)), k < 0 ? "apritutto" : "apri");
+        };
+        const std::string nome = k < 0 ? "tutti i dati" : nomi[k].toStdString();
+        answerDialog(intero);
+        trigger(w(k < 0 ? 6 : k), k < 0 ? "salvatutto" : "salvanome");
+        const QByteArray file = contenuto(intero);
+        ASSERT_TRUE(file.endsWith("\r\n")) << nome;
+        messages.clear();
+        apri(intero);
+        ASSERT_TRUE(messages.isEmpty()) << nome;
+        const QMap<QString, QString> letto = istantanea();
+
+        int rifiutati = 0;
+        for (qsizetype n = 0; n < file.size(); ++n) {
+            ASSERT_TRUE(scrivi(tronco, file.left(n)));
+            messages.clear();
+            apri(tronco);
+            if (messages.isEmpty()) {
+                const QStringList d = differenze(letto, istantanea());
+                ASSERT_EQ(d, QStringList()) << nome << ", cut after " << n << " bytes read as a shorter file";
+                continue;
+            }
+            ++rifiutati;
+            ASSERT_EQ(messages.size(), 1) << nome << ", cut after " << n;
+            ASSERT_EQ(messages[0].icon(), vb::Critical) << nome << ", cut after " << n;
+            ASSERT_TRUE(messages[0].text.contains("\"Vantegra-tronco\"")) << messages[0].text.toStdString();
+        }
+        EXPECT_EQ(differenze(letto, istantanea()), QStringList()) << nome;
+        EXPECT_GT(rifiutati, file.size() / 2) << nome;
     }
 }
 

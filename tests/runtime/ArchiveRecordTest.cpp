@@ -185,10 +185,68 @@ TEST(ArchiveEncoding, ReadsWindows1252AndUtf8WithBom)
     EXPECT_EQ(w.bytes(), raw);
 }
 
+// An editor that saves the file again writes UTF-8, often without the mark; Windows-1252 with
+// accented letters is not valid UTF-8 and reads as before.
+TEST(ArchiveEncoding, Utf8WithoutAMarkReadsAsUtf8)
+{
+    const struct
+    {
+        QByteArray bytes;
+        const char *testo;
+    } casi[] = {
+        {"\"luned\xC3\xAC, 7 dic 2026\"\r\n", "lunedì, 7 dic 2026"},
+        {"\"caff\xC3\xA8 \xE2\x82\xAC 5, \xC5\x81\xC3\xB3" "d\xC5\xBA\"\r\n", "caffè € 5, Łódź"},
+        {"\"luned\xEC, 7 dic 2026\"\r\n", "lunedì, 7 dic 2026"},      // Windows-1252
+        {"\"citt\xE0\"\r\n", "città"},                                   // a lead byte before a quote
+        {"\"\xC3\x28 \xE8\xA8\"\r\n", "Ã( è¨"},                          // a broken sequence
+        {"\"\xED\xA0\x80\"\r\n", "í\xC2\xA0\xE2\x82\xAC"},                  // an encoded surrogate
+        {"\"\xC0\xAF\"\r\n", "À¯"},                                      // an overlong slash
+    };
+    for (const auto &c : casi) {
+        const auto back = parsed(c.bytes);
+        ASSERT_EQ(back.size(), 1) << c.bytes.toStdString();
+        EXPECT_EQ(back[0][0].rawText(), QString::fromUtf8(c.testo)) << c.bytes.toStdString();
+    }
+}
+
+// Every line the program writes ends with its line end, so a last line without one is a file cut
+// short: refused, with the line where it stops. The price list may be read as it stands.
+TEST(ArchiveReader, ALastLineWithoutItsLineEndIsAFileCutShort)
+{
+    const struct
+    {
+        QByteArray bytes;
+        int riga;
+    } tronchi[] = {
+        {"1\r\n2", 2},
+        {"1\r\n\"a\",", 2},
+        {"1\r\n\"a\",\"b", 2},
+        {"1\r\n\"a\r\nb\"\r\n\"c", 4},       // lines counted across a text that holds a line end
+        {"1\n2\r3\r\n4", 4},
+        {"\xEF\xBB\xBF" "1\r\n\"\xC3", 2},           // inside a character of a marked file
+        {"\xEF\xBB", 1},                              // inside the mark
+        {" ", 1},
+    };
+    for (const auto &t : tronchi) {
+        const QString error = parseError(t.bytes);
+        EXPECT_TRUE(error.contains(QStringLiteral("incompleto"))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("riga %1.").arg(t.riga))) << error.toStdString();
+    }
+    // Cut right after a line end, or between its CR and LF, the lines read are whole.
+    EXPECT_EQ(parsed("1\r\n2\r").size(), 2);
+    EXPECT_EQ(parsed("1\n2\n").size(), 2);
+
+    ArchiveReader listino;
+    QString error;
+    ASSERT_TRUE(listino.parse("1\r\n2,", &error, ArchiveReader::LastLine::MayBeOpen));
+    ASSERT_EQ(listino.records().size(), 2);
+    EXPECT_EQ(listino.records()[1].size(), 2);
+}
+
 TEST(ArchiveReader, SeparatorsAndTolerance)
 {
-    // Line ends of every kind, a missing final line end, blanks around bare numbers and quotes.
-    const auto back = parsed(QByteArray("1, 2 ,\t3\n\"a\" , \"b\"\r4\r\n5"));
+    // Line ends of every kind, blanks around bare numbers and quotes.
+    const auto back = parsed(QByteArray("1, 2 ,\t3\n\"a\" , \"b\"\r4\r\n5\r\n"));
     ASSERT_EQ(back.size(), 4);
     EXPECT_EQ(back[0].size(), 3);
     EXPECT_EQ(back[0][1].rawNumber(), 2.0);
@@ -197,7 +255,7 @@ TEST(ArchiveReader, SeparatorsAndTolerance)
     EXPECT_EQ(back[3][0].rawNumber(), 5.0);
 
     // A trailing comma leaves a value never set, and an empty line is one such value.
-    const auto empties = parsed(QByteArray("1,\r\n\r\n,"));
+    const auto empties = parsed(QByteArray("1,\r\n\r\n,\r\n"));
     ASSERT_EQ(empties.size(), 3);
     EXPECT_EQ(empties[0].size(), 2);
     EXPECT_TRUE(empties[0][1].isEmpty());
@@ -413,7 +471,7 @@ TEST(ArchiveFiles, LoadFailures)
     const QString truncated = dir.filePath(QStringLiteral("troncato"));
     ASSERT_TRUE(writeAll(truncated, "3\r\n\"1500,5\",\"2"));
     EXPECT_FALSE(r.load(truncated, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("virgolette non chiuse")));
+    EXPECT_TRUE(error.contains(QStringLiteral("incompleto")));
     EXPECT_TRUE(r.records().isEmpty());
 }
 
