@@ -94,7 +94,10 @@ int Dati::rigaDellaLinea(int index) const
 void Dati::VScroll1_Change()
 {
     gPrimaRiga = m_ui->VScroll1->value();
-    const int scelta = static_cast<int>(gRigaScelta.leading());
+    // The chosen row as read from a file may lie beyond any whole number; beyond the rows it
+    // marks no line.
+    const double letta = gRigaScelta.leading();
+    const int scelta = letta >= RowArray::FirstRow && letta < RowArray::LastRow + 1 ? static_cast<int>(letta) : 0;
     for (int j = 1; j <= Righe; ++j) {
         const int riga = static_cast<int>(gPrimaRiga.leading()) + j - 1;
         griglia.num[j]->setText(QString::number(riga));

@@ -130,7 +130,8 @@ int rigaSceltaValida()
     if (!gRigaScelta.present())
         return 0;
     const auto n = gRigaScelta.numeric();
-    if (!n || *n != std::floor(*n) || !RowArray::isRow(static_cast<int>(*n)))
+    // Checked before it becomes a whole number: a file may hold any number here.
+    if (!n || *n != std::floor(*n) || *n < RowArray::FirstRow || *n > RowArray::LastRow)
         return 0;
     return static_cast<int>(*n);
 }

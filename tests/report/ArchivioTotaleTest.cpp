@@ -4,6 +4,7 @@
 #include "analyses/value_lot_rate/TabellaSaggi.h"
 #include "core/Dati.h"
 #include "core/Modulo.h"
+#include "core/Stima.h"
 #include "report/Frontespizio.h"
 
 #include <QComboBox>
@@ -287,6 +288,8 @@ TEST_F(ArchivioTotaleTest, RefusedFilesChangeNothing)
         {"times line short", conRiga(n + 34, "\"75\",\"140\",\"624\",\"62\",2")},
         {"rate bar out of range", conRiga(n + 84, "50,800,50,7,\"3\"")},
         {"rate count over 100", conRiga(n + 84, "500,800,50,101,\"3\"")},
+        {"chosen rate row beyond any whole number", conRiga(n + 84, "500,800,50,7,1E300")},
+        {"chosen rate row beyond as a text", conRiga(n + 84, "500,800,50,7,\"1E10\"")},
         {"cover line of three", conRiga(n + 85, "\"a\",\"b\",\"c\"")},
         {"binary data", QByteArray(buono).replace("casa", QByteArray("ca\0a", 4))},
     };
@@ -300,6 +303,34 @@ TEST_F(ArchivioTotaleTest, RefusedFilesChangeNothing)
         EXPECT_EQ(messages[0].icon(), vb::Critical) << c.caso;
         EXPECT_TRUE(messages[0].text.contains("\"Vantegra-totale-guasto\"")) << c.caso << ": " << messages[0].text.toStdString();
         EXPECT_EQ(differenze(prima, istantanea()), QStringList()) << c.caso;
+    }
+}
+
+// A chosen row far beyond any whole number, in the main window's archive or the combined one,
+// is read as it stands and chooses no row: no line is marked and no table is worked out for it.
+TEST_F(ArchivioTotaleTest, AChosenRowBeyondAnyWholeNumberChoosesNoRow)
+{
+    auto *dati = show<Dati>("dati");
+    const QByteArray totale = contenuto(golden());
+    const QByteArray riga = "\"250000\",\"100000\",\"2\",\"500\",\"5\"";
+    for (const QByteArray scelta : {"99999999999", "1E20", "-1E20", "\"99999999999\""}) {
+        const QByteArray casi[][2] = {
+            {"Vantegra-dati-lontano", "1\r\n" + riga + "," + scelta + "\r\n"},
+            {"Vantegra-totale-lontano", "3," + scelta + totale.mid(totale.indexOf("\r\n"))},
+        };
+        for (const auto &[nome, file] : casi) {
+            const QString percorso = cartella.filePath(QString::fromLatin1(nome));
+            ASSERT_TRUE(scrivi(percorso, file));
+            messages.clear();
+            answerDialog(percorso);
+            trigger(dati, file.startsWith("1\r\n") ? "apri" : "apritutto");
+            const std::string caso = nome.toStdString() + " " + scelta.toStdString();
+            ASSERT_TRUE(messages.isEmpty()) << caso << ": " << messages[0].text.toStdString();
+            EXPECT_EQ(gValoreMercato[1].text(), "250000") << caso;
+            EXPECT_EQ(rigaSceltaValida(), 0) << caso;
+            for (int j = 1; j <= 10; ++j)
+                EXPECT_FALSE(find<QLabel>(dati, QStringLiteral("freccia_%1").arg(j))->isVisibleTo(dati)) << caso;
+        }
     }
 }
 

@@ -209,7 +209,8 @@ bool rigaTabella(const Variant &campo)
     if (campo.isEmpty() || (campo.isText() && campo.rawText().isEmpty()))
         return true;
     const auto n = campo.isText() ? Variant(campo.rawText().trimmed()).numeric() : campo.numeric();
-    return n && *n == std::floor(*n) && RowArray::isRow(static_cast<int>(*n));
+    // Compared as read: a number from a file may lie beyond any whole number.
+    return n && *n == std::floor(*n) && *n >= RowArray::FirstRow && *n <= RowArray::LastRow;
 }
 
 } // namespace

@@ -310,6 +310,10 @@ TEST(CapitaliArchivio, FilesOfAnotherShapeAreRefusedWithAReason)
         "700,1000,101,\r\n",                  // increment above 1 %
         "700,1000,25,\"tre\"\r\n",            // no row number
         "700,1000,25,\"101\"\r\n",            // beyond the table
+        "700,1000,25,1E300\r\n",              // beyond any whole number, bare
+        "700,1000,25,-1E300\r\n",
+        "700,1000,25,\"1E10\"\r\n",           // and as a text
+        "700,1000,25,99999999999\r\n",
         "\"via Roma\"\r\n\"1000\"\r\n\"1,5\"\r\n\"2000\"\r\n",   // a lot archive
     };
     for (const QByteArray &file : rifiutati) {
