@@ -14,7 +14,10 @@
 #include "report/ArchivioTotale.h"
 #include "report/RegistraFrontespizio.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 void RegistraFinestre()
 {
@@ -30,8 +33,21 @@ void RegistraFinestre()
     Dati::setLettoreArchivioTotale(apriArchivioTotale);
 }
 
+QTranslator *CaricaTraduzioniQt(const QString &cartella)
+{
+    auto *traduzioni = new QTranslator(QCoreApplication::instance());
+    if (!traduzioni->load(QStringLiteral("qtbase_it"), cartella) || !QCoreApplication::installTranslator(traduzioni)) {
+        delete traduzioni;
+        return nullptr;
+    }
+    return traduzioni;
+}
+
 void Avvio()
 {
+    // The replace question is the one guard before a window's archive is written over a file
+    // of another kind: it has to be read in the program's language.
+    CaricaTraduzioniQt(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     CaricaRisorse();
     ImpostaCostanti();
     ImpostaMessaggi();
