@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -312,45 +311,20 @@ TEST_F(ArchivioTotaleTest, AChosenRowBeyondAnyWholeNumberChoosesNoRow)
 {
     auto *dati = show<Dati>("dati");
     const QByteArray totale = contenuto(golden());
-    const QByteArray riga = "\"250000\",\"100000\",\"2\",\"500\",\"5\"";
-    for (const QByteArray scelta : {"99999999999", "1E20", "-1E20", "\"99999999999\""}) {
-        const QByteArray casi[][2] = {
-            {"Vantegra-dati-lontano", "1\r\n" + riga + "," + scelta + "\r\n"},
-            {"Vantegra-totale-lontano", "3," + scelta + totale.mid(totale.indexOf("\r\n"))},
-        };
-        for (const auto &[nome, file] : casi) {
-            const QString percorso = cartella.filePath(QString::fromLatin1(nome));
-            ASSERT_TRUE(scrivi(percorso, file));
+    const QString percorso = cartella.filePath("Vantegra-lontano");
+    for (const QByteArray scelta : {"99999999999", "1E20", "-1E20", "\"99999999999\""})
+        for (const bool tutto : {false, true}) {
+            ASSERT_TRUE(scrivi(percorso, tutto ? "3," + scelta + totale.mid(totale.indexOf("\r\n"))
+                                               : "1\r\n\"250000\",\"100000\",\"2\",\"500\",\"5\"," + scelta + "\r\n"));
             messages.clear();
             answerDialog(percorso);
-            trigger(dati, file.startsWith("1\r\n") ? "apri" : "apritutto");
-            const std::string caso = nome.toStdString() + " " + scelta.toStdString();
-            ASSERT_TRUE(messages.isEmpty()) << caso << ": " << messages[0].text.toStdString();
-            EXPECT_EQ(gValoreMercato[1].text(), "250000") << caso;
-            EXPECT_EQ(rigaSceltaValida(), 0) << caso;
+            trigger(dati, tutto ? "apritutto" : "apri");
+            EXPECT_TRUE(messages.isEmpty()) << scelta.toStdString();
+            EXPECT_EQ(gValoreMercato[1].text(), "250000");
+            EXPECT_EQ(rigaSceltaValida(), 0) << scelta.toStdString();
             for (int j = 1; j <= 10; ++j)
-                EXPECT_FALSE(find<QLabel>(dati, QStringLiteral("freccia_%1").arg(j))->isVisibleTo(dati)) << caso;
+                EXPECT_FALSE(find<QLabel>(dati, QStringLiteral("freccia_%1").arg(j))->isVisibleTo(dati)) << scelta.toStdString();
         }
-    }
-}
-
-// Saved again by an editor as UTF-8 without the mark, the file reads as the program wrote it.
-TEST_F(ArchivioTotaleTest, AFileSavedAgainAsUtf8ReadsAsTheOriginal)
-{
-    show<Dati>("dati");
-    apriTutto(golden());
-    const QMap<QString, QString> originale = istantanea();
-    EXPECT_EQ(originale.value("frontespizio.data"), QString::fromUtf8("lunedì, 7 dic 2026"));
-
-    const QByteArray scritto = contenuto(golden());
-    ASSERT_FALSE(QRegularExpression("[\\x80-\\x9F]").match(QString::fromLatin1(scritto)).hasMatch());
-    const QString percorso = cartella.filePath("Vantegra-totale-utf8");
-    ASSERT_TRUE(scrivi(percorso, QString::fromLatin1(scritto).toUtf8()));
-    riavvia();
-    messages.clear();
-    apriTutto(percorso);
-    EXPECT_TRUE(messages.isEmpty());
-    EXPECT_EQ(differenze(originale, istantanea()), QStringList());
 }
 
 // A file cut anywhere, the combined archive as each window's own, is either refused, naming the
@@ -383,11 +357,12 @@ TEST_F(ArchivioTotaleTest, EveryCutOfAnArchiveIsRefusedOrReadsAsTheWholeFile)
             ASSERT_TRUE(scrivi(tronco, file.left(n)));
             messages.clear();
             apri(tronco);
-            if (messages.isEmpty()) {
-                const QStringList d = differenze(letto, istantanea());
-                ASSERT_EQ(d, QStringList()) << nome << ", cut after " << n << " bytes read as a shorter file";
-                continue;
+            // A cut inside a line is refused before any window is reached; the others are compared.
+            if (messages.isEmpty() || file.left(n).endsWith('\n')) {
+                ASSERT_EQ(differenze(letto, istantanea()), QStringList()) << nome << ", cut after " << n << " bytes";
             }
+            if (messages.isEmpty())
+                continue;
             ++rifiutati;
             ASSERT_EQ(messages.size(), 1) << nome << ", cut after " << n;
             ASSERT_EQ(messages[0].icon(), vb::Critical) << nome << ", cut after " << n;
