@@ -252,3 +252,14 @@ TEST_F(RelazioneTest, AReportWithNoPlotValueOrWithDisagreeingFiguresIsNotWritten
         EXPECT_TRUE(QDir(cartella.path()).isEmpty());
     }
 }
+
+TEST_F(RelazioneTest, AnOwnerTooLongForAFileNameStillGivesTheReport)
+{
+    stimaCompleta();
+    set(f, QStringLiteral("proprietà"), QString(233, QLatin1Char('r')));
+    premi(f, QStringLiteral("stampa"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.value(0).text.toStdString();
+    const QStringList scritti = QDir(cartella.path()).entryList(QDir::Files);
+    ASSERT_EQ(scritti.size(), 1);
+    EXPECT_EQ(scritti[0], QStringLiteral("-RelazioneVantegra-") + QString(232, QLatin1Char('r')) + QStringLiteral(".doc"));
+}
