@@ -25,25 +25,36 @@ ValoreArea calcolaValoreArea(const Variant &vm, const Variant &k, const Variant 
                              const Variant &s, const Variant &r)
 {
     ValoreArea out;
-    if (a.leading() > LimiteAnni) {
-        out.esito = EsitoCalcolo::AnniOltreLimite;
+    const auto ferma = [&out](EsitoCalcolo esito, int termine) {
+        out.esito = esito;
+        out.termine = termine;
         return out;
-    }
-    if (vm.leading() == 0 || k.leading() == 0 || r.leading() == 0 || s.leading() == 0) {
-        out.esito = EsitoCalcolo::Incompleta;
-        return out;
-    }
+    };
+    if (a.leading() > LimiteAnni)
+        return ferma(EsitoCalcolo::AnniOltreLimite, TermineAnni);
+    const std::pair<Termine, const Variant *> guardati[] = {
+        {TermineVm, &vm}, {TermineK, &k}, {TermineSaggio, &r}, {TermineSuperficie, &s}};
+    for (const auto &[termine, valore] : guardati)
+        if (valore->leading() == 0)
+            return ferma(EsitoCalcolo::Incompleta, termine);
     const auto nVm = vm.numeric(), nK = k.numeric(), nA = a.numeric(), nS = s.numeric(),
                nR = r.numeric();
-    if (!nVm || !nK || !nA || !nS || !nR)
-        return out;
+    const std::pair<Termine, const std::optional<double> *> letti[] = {
+        {TermineVm, &nVm}, {TermineK, &nK}, {TermineAnni, &nA}, {TermineSuperficie, &nS}, {TermineSaggio, &nR}};
+    for (const auto &[termine, numero] : letti)
+        if (!*numero)
+            return ferma(EsitoCalcolo::NonCalcolabile, termine);
     const double potenza = std::pow(1 + *nR / 100, *nA);
-    if (potenza == 0 || *nS == 0)
-        return out;
+    if (potenza == 0 || std::isnan(potenza))   // a rate of -100 % or below
+        return ferma(EsitoCalcolo::NonCalcolabile, TermineSaggio);
+    if (*nS == 0)
+        return ferma(EsitoCalcolo::NonCalcolabile, TermineSuperficie);
     const double va = Int((*nVm - *nK) / potenza);
     const double vaMq = Int(va / *nS * 100 + 0.5) / 100;
-    if (!std::isfinite(va) || !std::isfinite(vaMq))
+    if (!std::isfinite(va))
         return out;
+    if (!std::isfinite(vaMq))
+        return ferma(EsitoCalcolo::NonCalcolabile, TermineSuperficie);
     out.esito = EsitoCalcolo::Calcolato;
     out.va = va;
     out.vaMq = vaMq;
@@ -141,19 +152,24 @@ QString primoDatoMancante()
     const double n = gNumeroStime.leading();
     if (!gNumeroStime.present() || n <= 0)
         return QStringLiteral("Digitare almeno i valori di una riga.");
-    static const char *const messaggi[] = {
-        "Digitare il valore di mercato del fabbricato",
-        "Digitare i costi totali per la realizzazione del fabbricato",
-        "Digitare il numero di anni per la redditività del fabbricato",
-        "Digitare la superficie del terreno",
-        "Digitare il saggio di rendimento per i capitali industriali",
-    };
     const int ultima = ultimaRigaUsata();
     for (int i = 1; i <= ultima; ++i)
         for (int t = 0; t < 5; ++t)
             if (!(*colonne[t])[i].present())
-                return QString::fromUtf8(messaggi[t]) + " nella riga n." + Str(i) + ".";
+                return QStringLiteral("Digitare ") + nomeTermine(t) + " nella riga n." + Str(i) + ".";
     return QString();
+}
+
+QString nomeTermine(int termine)
+{
+    static const char *const nomi[] = {
+        "il valore di mercato del fabbricato",
+        "i costi totali per la realizzazione del fabbricato",
+        "il numero di anni per la redditività del fabbricato",
+        "la superficie del terreno",
+        "il saggio di rendimento per i capitali industriali",
+    };
+    return termine >= 0 && termine < 5 ? QString::fromUtf8(nomi[termine]) : QString();
 }
 
 void scriviArchivioDati(ArchiveWriter &writer)

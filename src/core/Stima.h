@@ -23,12 +23,19 @@ enum class EsitoCalcolo {
     NonCalcolabile    // a term that is no number, or a result that is not finite: results emptied
 };
 
+// The five terms of a row, in the order the grid and the archives hold them.
+enum Termine { TermineVm, TermineK, TermineAnni, TermineSuperficie, TermineSaggio };
+
 struct ValoreArea
 {
     EsitoCalcolo esito = EsitoCalcolo::NonCalcolabile;
     double va = 0;     // whole euro, rounded down
     double vaMq = 0;   // two decimals, halves up
+    int termine = -1;  // when not computed, the term that stopped it (-1: no single term)
 };
+
+// What a term is, as the messages name it ("la superficie del terreno").
+QString nomeTermine(int termine);
 
 // Va = Int((Vm - K) / (1 + r/100) ^ a) and Va / S rounded half up to two decimals. The guards read
 // leading numbers, the formula numeric readings (a value never set counts as 0).

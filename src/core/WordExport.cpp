@@ -4,7 +4,9 @@
 #include "core/WindowRegistry.h"
 #include "platform/MsgBox.h"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QTextBoundaryFinder>
 #include <QWidget>
 
 namespace {
@@ -43,10 +45,28 @@ QString WordExport::perNomeFile(const QString &testo)
     static const QString vietati = QStringLiteral("/\\:*?\"<>|");
     QString nome = testo;
     for (QChar &c : nome) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || vietati.contains(c))
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F) || vietati.contains(c))
             c = QLatin1Char('_');
     }
     return nome;
+}
+
+QString WordExport::nomeDocumento(const QString &parte, const QString &proprietario)
+{
+    // A file name holds at most 255 bytes; the owner gives up its last characters, whole ones.
+    constexpr qsizetype limite = 255;
+    const QString fine = QStringLiteral(".doc");
+    const QString nome = perNomeFile(proprietario);
+    qsizetype byte = QFile::encodeName(parte + fine).size();
+    qsizetype taglio = 0;
+    QTextBoundaryFinder caratteri(QTextBoundaryFinder::Grapheme, nome);
+    for (qsizetype p = caratteri.toNextBoundary(); p > 0; p = caratteri.toNextBoundary()) {
+        byte += QFile::encodeName(nome.mid(taglio, p - taglio)).size();
+        if (byte > limite)
+            break;
+        taglio = p;
+    }
+    return parte + nome.left(taglio) + fine;
 }
 
 QString WordExport::cartella()
@@ -132,6 +152,5 @@ bool WordExport::salva(const QString &parteNome)
     WordDocument *ultimo = documenti.Item(documenti.Count());
     if (!ultimo)
         return false;
-    return ultimo->SaveAs(cartella() + QLatin1Char('/') + parteNome + perNomeFile(m_proprietario)
-                          + QStringLiteral(".doc"));
+    return ultimo->SaveAs(cartella() + QLatin1Char('/') + nomeDocumento(parteNome, m_proprietario));
 }

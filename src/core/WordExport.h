@@ -70,8 +70,8 @@ public:
     // Right-aligns columns of table k (from 1, in the order the tables were added).
     void allineaDestra(int tabella, const QList<int> &colonne);
     void allineaDestra(int tabella, int primaColonna, int ultimaColonna);
-    // Saves the last document of the application as folder/<parte><owner>.doc, replacing a file
-    // of that name. A document that cannot be written is reported to the user; false then.
+    // Saves the last document of the application as folder/<parte><owner>.doc (nomeDocumento),
+    // replacing a file of that name. A document that cannot be written is reported to the user; false then.
     bool salva(const QString &parteNome);
 
     WordDocument &documento() const { return *m_documento; }
@@ -83,6 +83,9 @@ public:
     // A text made fit for a file name: the characters a file name cannot hold (path separators,
     // : * ? " < > | and control characters) become "_". Nothing else changes.
     static QString perNomeFile(const QString &testo);
+    // A document's file name: <parte>, the owner made fit for a file name, ".doc"; the owner's
+    // part is cut, at the end of a whole character, so that the name fits the file system.
+    static QString nomeDocumento(const QString &parte, const QString &proprietario);
     // Where documents go: the program's folder, unless a test chose another.
     static QString cartella();
     static void setCartella(const QString &cartella);   // empty: the program's folder again

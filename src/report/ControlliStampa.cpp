@@ -2,13 +2,17 @@
 
 #include "analyses/costs_times/CalcoliCostiTempi.h"
 #include "analyses/costs_times/FinestraOpere.h"
+#include "analyses/value_lot_rate/Capitali.h"
 #include "analyses/value_lot_rate/Superficie.h"
+#include "analyses/value_lot_rate/TabellaSaggi.h"
 #include "analyses/value_lot_rate/Valore.h"
 #include "core/Modulo.h"
 #include "core/Stima.h"
 #include "core/WindowRegistry.h"
 #include "platform/MsgBox.h"
 #include "report/Frontespizio.h"
+
+#include <cmath>
 
 namespace stampa {
 
@@ -24,15 +28,16 @@ std::optional<double> numeroRiga(const Variant &valore)
     return std::nullopt;
 }
 
-// The costs window's total against K of the row: as numbers when both read as numbers, so that
-// "150000,5" and "150000,50" agree; otherwise as the texts they show.
-bool stessiCosti(const QString &totale, const Variant &riga)
+// A figure as a window shows it against the same figure held elsewhere (the chosen row, a line of
+// the rate table): as numbers when both read as numbers, so that "150000,5" and "150000,50"
+// agree; otherwise as the texts they show.
+bool stessoValore(const Variant &finestra, const Variant &riga)
 {
-    const std::optional<double> a = parseItalian(totale);
+    const std::optional<double> a = numeroRiga(finestra);
     const std::optional<double> b = numeroRiga(riga);
     if (a && b)
         return *a == *b;
-    return totale == riga.text();
+    return finestra.text() == riga.text();
 }
 
 // The times window's days in years, rounded as its transfer into the row rounds them, against a
@@ -69,7 +74,7 @@ std::optional<Fermata> controllaCoerenza(const ValoriControlli &v)
     if (v.percentualiCosti != QLatin1String("100"))
         return Fermata{QStringLiteral("Il totale delle percentuali dei costi non è uguale a 100: sistemalo prima di stampare."),
                        vb::Exclamation, costi};
-    if (!stessiCosti(v.totaleCosti, v.costiRiga))
+    if (!stessoValore(v.totaleCosti, v.costiRiga))
         return Fermata{QStringLiteral("Il totale dei costi del fabbricato non corrisponde con il valore relativo immesso "
                                       "nella finestra Dati."),
                        vb::Exclamation, costi};
@@ -84,6 +89,32 @@ std::optional<Fermata> controllaCoerenza(const ValoriControlli &v)
         return Fermata{QStringLiteral("Il valore della superficie lorda edificabile deve essere minore o uguale alla "
                                       "superficie lorda stimata degli ambienti dell'edificio da realizzare."),
                        vb::Critical, QStringLiteral("valore")};
+    // A row with no plot value would print a report with no result.
+    if (!numeroRiga(v.valoreArea) || !numeroRiga(v.valoreMq)) {
+        const int termine = calcolaValoreArea(v.valoreRiga, v.costiRiga, v.anniRiga, v.superficieRiga,
+                                              v.saggioRiga).termine;
+        const QString correggi = termine >= 0 ? nomeTermine(termine) : QStringLiteral("i valori della riga scelta");
+        return Fermata{QStringLiteral("Il valore dell'area della riga scelta non si può calcolare: correggi ") + correggi
+                           + QStringLiteral(" nella finestra Dati prima di stampare."),
+                       vb::Exclamation, QStringLiteral("dati")};
+    }
+    if (!stessoValore(v.valoreFabbricato, v.valoreRiga))
+        return Fermata{QStringLiteral("Il valore del fabbricato della finestra Valore fabbricato non corrisponde con il "
+                                      "valore relativo immesso nella finestra Dati: premi di nuovo TOTALE STIMA prima "
+                                      "di stampare."),
+                       vb::Exclamation, QStringLiteral("valore")};
+    // No line chosen in the rate table leaves the rate as typed in the row.
+    if (!v.rigaSaggio.text().isEmpty() && !stessoValore(v.saggioTabella, v.saggioRiga))
+        return Fermata{QStringLiteral("Il saggio di rendimento della riga n.") + v.rigaSaggio.text()
+                           + QStringLiteral(" della finestra Rendimento non corrisponde con il valore relativo immesso "
+                                            "nella finestra Dati: clicca di nuovo sul numero della riga scelta prima di "
+                                            "stampare."),
+                       vb::Exclamation, QStringLiteral("capitali")};
+    if (!stessoValore(v.superficieLotto, v.superficieRiga))
+        return Fermata{QStringLiteral("La superficie del lotto della finestra Superficie non corrisponde con il valore "
+                                      "relativo immesso nella finestra Dati: premi di nuovo SUPERFICIE DEL LOTTO MQ. "
+                                      "prima di stampare."),
+                       vb::Exclamation, QStringLiteral("superficie")};
     return std::nullopt;
 }
 
@@ -100,13 +131,32 @@ ValoriControlli leggiValoriControlli()
         v.percentualiTempi = q.correz[opere::NumeroOpere + 1];
         v.giorniTotali = q.totale;
     }
-    if (auto *lotto = WindowRegistry::get<Superficie>(QStringLiteral("superficie")))
+    if (auto *lotto = WindowRegistry::get<Superficie>(QStringLiteral("superficie"))) {
         v.superficieLorda = lotto->suplord();
-    if (auto *valore = WindowRegistry::get<Valore>(QStringLiteral("valore")))
-        v.superficieAmbienti = valore->quadro().supt;
+        v.superficieLotto = lotto->suplot();
+    }
+    if (auto *valore = WindowRegistry::get<Valore>(QStringLiteral("valore"))) {
+        const QuadroValore q = valore->quadro();
+        v.superficieAmbienti = q.supt;
+        v.valoreFabbricato = q.stimatotal;
+    }
+    // The table as the report will print it: made to belong to the chosen row first.
+    if (auto *saggi = WindowRegistry::get<Capitali>(QStringLiteral("capitali")))
+        saggi->rinnovaTabella();
+    v.rigaSaggio = gRigaSaggio;
+    if (const std::optional<double> linea = gRigaSaggio.numeric();
+        linea && *linea == std::floor(*linea) && *linea >= 1 && *linea <= gNumeroSaggi.leading()
+        && *linea <= MassimoSaggi)
+        v.saggioTabella = gSaggiRendimento[int(*linea)];
+
     const int riga = rigaSceltaValida();
+    v.valoreRiga = gValoreMercato[riga];
     v.costiRiga = gCostiTotali[riga];
     v.anniRiga = gAnni[riga];
+    v.superficieRiga = gSuperficie[riga];
+    v.saggioRiga = gSaggio[riga];
+    v.valoreArea = gValoreArea[riga];
+    v.valoreMq = gValoreMq[riga];
     return v;
 }
 

@@ -23,6 +23,16 @@ struct ValoriControlli
     Variant anniRiga;             // a of the chosen row
     QString superficieLorda;      // lot window, gross buildable surface
     QString superficieAmbienti;   // building-value window, gross surface of the rooms
+
+    QString valoreFabbricato;     // building-value window, Vm as it stands now
+    Variant valoreRiga;           // Vm of the chosen row
+    QString superficieLotto;      // lot window, the lot's surface as it stands now
+    Variant superficieRiga;       // S of the chosen row
+    Variant rigaSaggio;           // the rate-table line the report names (nothing when none)
+    Variant saggioTabella;        // the rate that line shows (nothing when the table has no such line)
+    Variant saggioRiga;           // r of the chosen row
+    Variant valoreArea;           // Va of the chosen row
+    Variant valoreMq;             // Va per square metre of the chosen row
 };
 
 // Why the print stops: the message, its icon and the window that holds what is to be put right.
@@ -33,7 +43,9 @@ struct Fermata
     QString finestra;
 };
 
-// The first disagreement, in the order the user puts them right, or nothing when all agree.
+// The first disagreement, in the order the user puts them right, or nothing when all agree. Every
+// figure the report prints twice, or from two windows, must agree, and the chosen row must have
+// a plot value.
 std::optional<Fermata> controllaCoerenza(const ValoriControlli &valori);
 
 // What the checks compare, read from the windows (each created hidden when it does not exist yet)

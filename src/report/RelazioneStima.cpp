@@ -410,7 +410,7 @@ Termini termini(const RowArray *const colonne[7], int riga)
 
 QString nomeFile(const QString &proprietario)
 {
-    return QStringLiteral("-RelazioneVantegra-") + WordExport::perNomeFile(proprietario) + QStringLiteral(".doc");
+    return WordExport::nomeDocumento(QStringLiteral("-RelazioneVantegra-"), proprietario);
 }
 
 DatiRelazione leggiDati(const Frontespizio &frontespizio)

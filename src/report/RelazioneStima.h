@@ -52,7 +52,7 @@ DatiRelazione leggiDati(const Frontespizio &frontespizio);
 // desktop. False when it could not be saved (the user has been told why).
 bool scrivi(const DatiRelazione &dati);
 
-// The file name: "-RelazioneVantegra-", the owner made fit for a file name, ".doc".
+// The file name: "-RelazioneVantegra-", the owner made fit for a file name (cut to fit), ".doc".
 QString nomeFile(const QString &proprietario);
 
 }   // namespace relazione

@@ -1,8 +1,13 @@
 #include "report/ControlliStampa.h"
 
+#include "report/RelazioneTest.h"
+#include "core/WindowRegistry.h"
+
 #include "platform/MsgBox.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -18,6 +23,15 @@ stampa::ValoriControlli coerenti()
     v.anniRiga = 2.5;
     v.superficieLorda = QStringLiteral("500");
     v.superficieAmbienti = QStringLiteral("660");
+    v.valoreFabbricato = QStringLiteral("870000,5");
+    v.valoreRiga = QStringLiteral("870000,5");
+    v.superficieLotto = QStringLiteral("1000");
+    v.superficieRiga = QStringLiteral("1000");
+    v.rigaSaggio = QStringLiteral("3");
+    v.saggioTabella = 7.5;
+    v.saggioRiga = 7.5;
+    v.valoreArea = 488146.0;
+    v.valoreMq = 488.15;
     return v;
 }
 
@@ -26,7 +40,15 @@ struct Caso
     const char *nome;
     void (*cambia)(stampa::ValoriControlli &);
     char fermata;   // the check that stops the print; 0 when it goes on
+    const char *termine = nullptr;   // for a row with no plot value, the term the message names
 };
+
+// The chosen row with no plot value, as the main window leaves it when a term stops the formula.
+void senzaValore(stampa::ValoriControlli &v)
+{
+    v.valoreArea = Variant();
+    v.valoreMq = Variant();
+}
 
 const Caso casi[] = {
     {"consistent", [](stampa::ValoriControlli &) {}, 0},
@@ -70,6 +92,47 @@ const Caso casi[] = {
          v.percentualiTempi = QStringLiteral("98");
          v.superficieLorda = QStringLiteral("5000");
      }, 'c'},
+
+    // The chosen row has no plot value: the message names the term that stops the formula.
+    {"surface 0", [](stampa::ValoriControlli &v) { senzaValore(v); v.superficieRiga = QStringLiteral("0"); },
+     'v', "la superficie del terreno"},
+    {"surface 0,001", [](stampa::ValoriControlli &v) { senzaValore(v); v.superficieRiga = QStringLiteral("0,001"); },
+     'v', "la superficie del terreno"},
+    {"surface 2000,5,5", [](stampa::ValoriControlli &v) { senzaValore(v); v.superficieRiga = QStringLiteral("2000,5,5"); },
+     'v', "la superficie del terreno"},
+    {"rate 0", [](stampa::ValoriControlli &v) { senzaValore(v); v.saggioRiga = QStringLiteral("0"); },
+     'v', "il saggio di rendimento per i capitali industriali"},
+    {"rate -100", [](stampa::ValoriControlli &v) { senzaValore(v); v.saggioRiga = QStringLiteral("-100"); },
+     'v', "il saggio di rendimento per i capitali industriali"},
+    {"years over the limit", [](stampa::ValoriControlli &v) {
+         senzaValore(v);
+         v.giorniTotali = QStringLiteral("36865");
+         v.anniRiga = 101.0;
+     },
+     'v', "il numero di anni per la redditività del fabbricato"},
+    {"only the value per square metre missing", [](stampa::ValoriControlli &v) { v.valoreMq = Variant(); },
+     'v', "i valori della riga scelta"},
+    {"a value per square metre that is no number", [](stampa::ValoriControlli &v) { v.valoreMq = QStringLiteral("n.d."); },
+     'v', "i valori della riga scelta"},
+    {"a plot value of 0 is a value", [](stampa::ValoriControlli &v) { v.valoreArea = 0.0; v.valoreMq = 0.0; }, 0},
+
+    // Figures printed from two windows agree.
+    {"unit price changed after TOTALE STIMA", [](stampa::ValoriControlli &v) { v.valoreFabbricato = QStringLiteral("1160000,67"); }, 'f'},
+    {"same building value, other decimals", [](stampa::ValoriControlli &v) { v.valoreRiga = 870000.50; }, 0},
+    {"rate range moved after the choice", [](stampa::ValoriControlli &v) { v.saggioTabella = 5.5; }, 'g'},
+    {"rate typed as 7,50", [](stampa::ValoriControlli &v) { v.saggioRiga = QStringLiteral("7,50"); }, 0},
+    {"chosen line beyond the table", [](stampa::ValoriControlli &v) { v.saggioTabella = Variant(); }, 'g'},
+    {"no line chosen, rate typed in the row", [](stampa::ValoriControlli &v) {
+         v.rigaSaggio = Variant();
+         v.saggioTabella = Variant();
+         v.saggioRiga = 6.0;
+     }, 0},
+    {"lot length changed after sending its surface", [](stampa::ValoriControlli &v) { v.superficieLotto = QStringLiteral("750"); }, 'h'},
+    {"lot surface emptied", [](stampa::ValoriControlli &v) { v.superficieLotto = QString(); }, 'h'},
+    {"building value and surface both wrong", [](stampa::ValoriControlli &v) {
+         v.valoreFabbricato = QStringLiteral("1");
+         v.superficieLotto = QStringLiteral("1");
+     }, 'f'},
 };
 
 struct Atteso
@@ -79,9 +142,27 @@ struct Atteso
     QString finestra;
 };
 
-Atteso atteso(char controllo)
+Atteso atteso(char controllo, const char *termine)
 {
     switch (controllo) {
+    case 'v':
+        return {QStringLiteral("Il valore dell'area della riga scelta non si può calcolare: correggi ")
+                    + QString::fromUtf8(termine) + QStringLiteral(" nella finestra Dati prima di stampare."),
+                vb::Exclamation, QStringLiteral("dati")};
+    case 'f':
+        return {QStringLiteral("Il valore del fabbricato della finestra Valore fabbricato non corrisponde con il valore "
+                               "relativo immesso nella finestra Dati: premi di nuovo TOTALE STIMA prima di stampare."),
+                vb::Exclamation, QStringLiteral("valore")};
+    case 'g':
+        return {QStringLiteral("Il saggio di rendimento della riga n.3 della finestra Rendimento non corrisponde con il "
+                               "valore relativo immesso nella finestra Dati: clicca di nuovo sul numero della riga "
+                               "scelta prima di stampare."),
+                vb::Exclamation, QStringLiteral("capitali")};
+    case 'h':
+        return {QStringLiteral("La superficie del lotto della finestra Superficie non corrisponde con il valore "
+                               "relativo immesso nella finestra Dati: premi di nuovo SUPERFICIE DEL LOTTO MQ. prima "
+                               "di stampare."),
+                vb::Exclamation, QStringLiteral("superficie")};
     case 'a':
         return {QStringLiteral("Il totale delle percentuali dei costi non è uguale a 100: sistemalo prima di stampare."),
                 vb::Exclamation, QStringLiteral("costare")};
@@ -116,9 +197,69 @@ TEST(ControlliStampa, EachDisagreementStopsWithItsMessageIconAndWindow)
             continue;
         }
         ASSERT_TRUE(fermata) << c.nome;
-        const Atteso a = atteso(c.fermata);
+        const Atteso a = atteso(c.fermata, c.termine);
         EXPECT_EQ(fermata->messaggio, a.messaggio) << c.nome;
         EXPECT_EQ(fermata->icona, a.icona) << c.nome;
         EXPECT_EQ(fermata->finestra, a.finestra) << c.nome;
     }
+}
+
+// The appraiser's steps that once printed a report with no plot value or with figures from two
+// windows that disagree: each now stops the print with its message, brings forward the window
+// to put right, and writes nothing.
+TEST_F(RelazioneTest, AReportWithNoPlotValueOrWithDisagreeingFiguresIsNotWritten)
+{
+    const struct
+    {
+        const char *nome;
+        std::function<void()> cambia;
+        const char *finestra;
+        const char *inizioMessaggio;
+    } casi[] = {
+        {"surface 0 in the chosen row",
+         [this] { set(window<QWidget>(QStringLiteral("dati")), QStringLiteral("superfic_1"), QStringLiteral("0")); },
+         "dati", "Il valore dell'area della riga scelta non si può calcolare: correggi la superficie del terreno"},
+        {"rate 0 in the chosen row",
+         [this] { set(window<QWidget>(QStringLiteral("dati")), QStringLiteral("sagg_1"), QStringLiteral("0")); },
+         "dati", "Il valore dell'area della riga scelta non si può calcolare: correggi il saggio di rendimento"},
+        {"unit price changed after TOTALE STIMA",
+         [this] { set(window<QWidget>(QStringLiteral("valore")), QStringLiteral("costmq"), QStringLiteral("2000")); },
+         "valore", "Il valore del fabbricato della finestra Valore fabbricato non corrisponde"},
+        {"rate range moved after line 3 was chosen",
+         [this] {
+             QWidget *saggi = window<QWidget>(QStringLiteral("capitali"));
+             click(find<QLabel>(saggi, QStringLiteral("num_3")));
+             auto *minimo = find<QScrollBar>(saggi, QStringLiteral("HScroll1"));
+             minimo->setValue(minimo->value() + 50);
+         },
+         "capitali", "Il saggio di rendimento della riga n.3 della finestra Rendimento non corrisponde"},
+        {"lot length changed after sending its surface",
+         [this] { set(window<QWidget>(QStringLiteral("superficie")), QStringLiteral("urban_15"), QStringLiteral("30")); },
+         "superficie", "La superficie del lotto della finestra Superficie non corrisponde"},
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.nome);
+        stimaCompleta();   // everything typed and sent again, over the previous case's change
+        c.cambia();
+        for (const char *nome : {"dati", "valore", "costare", "redditività", "superficie", "capitali"})
+            window<QWidget>(QString::fromUtf8(nome))->hide();
+        messages.clear();
+        premi(f, QStringLiteral("stampa"));
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].text.startsWith(QString::fromUtf8(c.inizioMessaggio))) << messages[0].text.toStdString();
+        EXPECT_EQ(messages[0].icon(), vb::Exclamation);
+        EXPECT_TRUE(isShown(QString::fromUtf8(c.finestra)));
+        EXPECT_TRUE(QDir(cartella.path()).isEmpty());
+    }
+}
+
+TEST_F(RelazioneTest, AnOwnerTooLongForAFileNameStillGivesTheReport)
+{
+    stimaCompleta();
+    set(f, QStringLiteral("proprietà"), QString(233, QLatin1Char('r')));
+    premi(f, QStringLiteral("stampa"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.value(0).text.toStdString();
+    const QStringList scritti = QDir(cartella.path()).entryList(QDir::Files);
+    ASSERT_EQ(scritti.size(), 1);
+    EXPECT_EQ(scritti[0], QStringLiteral("-RelazioneVantegra-") + QString(232, QLatin1Char('r')) + QStringLiteral(".doc"));
 }

@@ -244,6 +244,7 @@ TEST_F(RelazioneTest, RoomsTableListsEveryRoomAfterAGapAndAddsUpToItsTotals)
     set(v, QStringLiteral("sup_3"), QString());
     set(v, QStringLiteral("sup_1"), QStringLiteral("61,50"));   // a complete row typed again: the totals follow
     set(v, QStringLiteral("tipol_5"), QString());   // a surface the totals count, with no room type
+    premi(v, QStringLiteral("cmdstima"));   // the new Vm sent, so that the report may print it
     const docx::Document d = stampa();
     ASSERT_TRUE(messages.isEmpty()) << messages.value(0).text.toStdString();
     ASSERT_EQ(d.tables().size(), 11u);
