@@ -3,6 +3,8 @@
 #include "support/WindowTest.h"
 
 #include "analyses/costs_times/ModuloCostiTempi.h"
+#include "analyses/value_lot_rate/CalcoloValore.h"
+#include "analyses/value_lot_rate/Superficie.h"
 #include "analyses/value_lot_rate/TabellaSaggi.h"
 #include "core/Dati.h"
 #include "core/Modulo.h"
@@ -110,8 +112,10 @@ protected:
     }
 
     // What every analysis window shows (boxes, lists, bars, buttons, labels but the hint line)
-    // and the module data the combined archive restores or the windows derive.
-    QMap<QString, QString> istantanea()
+    // and the module data the combined archive restores or the windows derive. The complete one
+    // adds the hint lines, the arrows and colours of the labels, the kind of each row value and
+    // the data each window keeps for its own computations.
+    QMap<QString, QString> istantanea(bool completa = false)
     {
         QMap<QString, QString> m;
         for (int k = 0; k < 7; ++k) {
@@ -128,19 +132,40 @@ protected:
             for (auto *b : f->findChildren<QRadioButton *>())
                 m[p + b->objectName()] = b->isChecked() ? "x" : "";
             for (auto *l : f->findChildren<QLabel *>())
-                if (!l->objectName().isEmpty() && l->objectName() != "passo")
-                    m[p + l->objectName()] = l->text();
+                if (!l->objectName().isEmpty() && (completa || l->objectName() != "passo"))
+                    m[p + l->objectName()] = !completa ? l->text()
+                                                       : QStringLiteral("%1 %2 %3").arg(l->text(), l->isHidden() ? "-" : "+",
+                                                                                        l->autoFillBackground() ? l->palette().window().color().name() : "");
         }
+        const auto testo = [completa](const Variant &v) {
+            return v.isEmpty() ? QString() : (completa && v.isNumber() ? QStringLiteral("#") : QString()) + v.text();
+        };
         for (int r = 1; r <= 100; ++r) {
             int c = 0;
             for (const RowArray *a : {&gValoreMercato, &gCostiTotali, &gAnni, &gSuperficie, &gSaggio, &gValoreArea,
                                       &gValoreMq, &gSaggiFabbricato, &gSaggiRendimento, &gSaggiValoreArea})
-                m[QStringLiteral("riga %1.%2").arg(r).arg(c++)] = (*a)[r].isEmpty() ? "" : (*a)[r].text();
+                m[QStringLiteral("riga %1.%2").arg(r).arg(c++)] = testo((*a)[r]);
         }
         for (const auto &[nome, v] : {std::pair{"gNumeroStime", &gNumeroStime}, {"gRigaScelta", &gRigaScelta},
                                       {"gTipoCosti", &gTipoCosti}, {"gTipoTempi", &gTipoTempi},
                                       {"gNumeroSaggi", &gNumeroSaggi}, {"gRigaSaggio", &gRigaSaggio}})
             m[QString::fromLatin1(nome)] = v->text();
+        if (!completa)
+            return m;
+        QList<const Variant *> dati{&gNumeroAmbienti, &gSpeseTecniche, &gOneriUrbanistici, &gCostoCostruzione,
+                                    &gTotaleCosti, &gTempoProgettazione, &gTempoPermessi, &gTempoCostruzione,
+                                    &gTempoAccatastamento, &gTempoAbitabilita, &gTotaleTempi};
+        const auto elenco = [&dati](const auto &valori) {
+            for (const Variant &v : valori)
+                dati << &v;
+        };
+        elenco(gCoefficienti);
+        elenco(gNomiAmbienti);
+        elenco(gSuperficiRagguagliate);
+        elenco(gDatiUrbanistici);
+        elenco(gPercentualiOpere);
+        for (int i = 0; i < dati.size(); ++i)
+            m[QStringLiteral("dato %1").arg(i)] = testo(*dati[i]);
         return m;
     }
     // Names the controls whose content differs, to read a failure at a glance.
