@@ -8,7 +8,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLayout>
 #include <QDir>
@@ -18,6 +20,8 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -50,6 +54,7 @@ void AnalysisWindow::mettiCentrale(QWidget *centrale, const QString &nome, const
 
 void AnalysisWindow::Form_Load()
 {
+    ricordaValoriIniziali();
     // The layout class records the controls on the client area they were designed for: the
     // window at its design size, with its menu bar and toolbar already in place.
     resize(qRound(clsResize::kAnalysisWidth / clsResize::kTwipsPerPixel),
@@ -62,6 +67,63 @@ void AnalysisWindow::Form_Load()
     m_resize->SizeFormToScreen(percent);
     clsResize::SetFormHeight(this, clsResize::kAnalysisHeight);
     clsResize::SetFormWidth(this, clsResize::kAnalysisWidth);
+    caricaControlli();
+}
+
+void AnalysisWindow::ricordaValoriIniziali()
+{
+    m_valoriIniziali.clear();
+    if (!centralWidget())
+        return;
+    const QList<const QWidget *> esclusi = vistaUtente();
+    for (QWidget *c : centralWidget()->findChildren<QWidget *>()) {
+        if (esclusi.contains(c))
+            continue;
+        if (auto *box = qobject_cast<QLineEdit *>(c)) {
+            if (!qobject_cast<QComboBox *>(box->parentWidget()))   // the list's own box goes with it
+                m_valoriIniziali.append({c, box->text()});
+        } else if (auto *etichetta = qobject_cast<QLabel *>(c)) {
+            m_valoriIniziali.append({c, etichetta->text()});
+        } else if (auto *lista = qobject_cast<QComboBox *>(c)) {
+            m_valoriIniziali.append({c, lista->currentText(), lista->currentIndex()});
+        } else if (auto *barra = qobject_cast<QScrollBar *>(c)) {
+            m_valoriIniziali.append({c, QString(), barra->value()});
+        } else if (auto *opzione = qobject_cast<QAbstractButton *>(c); opzione && opzione->isCheckable()) {
+            m_valoriIniziali.append({c, QString(), opzione->isChecked()});
+        }
+    }
+}
+
+void AnalysisWindow::ripristinaValoriIniziali()
+{
+    // As when the window was created, no handler runs: the load that follows starts from here,
+    // and the file's values then run their handlers as they would in a window just created.
+    for (const ValoreIniziale &v : std::as_const(m_valoriIniziali)) {
+        const QSignalBlocker quieto(v.controllo);
+        if (auto *box = qobject_cast<QLineEdit *>(v.controllo)) {
+            box->setText(v.testo);
+        } else if (auto *etichetta = qobject_cast<QLabel *>(v.controllo)) {
+            etichetta->setText(v.testo);
+        } else if (auto *lista = qobject_cast<QComboBox *>(v.controllo)) {
+            lista->setCurrentIndex(v.numero);
+            lista->setEditText(v.testo);
+        } else if (auto *barra = qobject_cast<QScrollBar *>(v.controllo)) {
+            barra->setValue(v.numero);
+        } else if (auto *opzione = qobject_cast<QAbstractButton *>(v.controllo)) {
+            // An option button of a group is cleared only with the group's exclusivity lifted.
+            const bool esclusivo = opzione->autoExclusive();
+            opzione->setAutoExclusive(false);
+            opzione->setChecked(v.numero != 0);
+            opzione->setAutoExclusive(esclusivo);
+        }
+    }
+}
+
+void AnalysisWindow::comeAppenaCaricata()
+{
+    ripristinaValoriIniziali();
+    azzeraDatiFinestra();
+    caricaControlli();
 }
 
 void AnalysisWindow::Form_Unload()

@@ -19,10 +19,10 @@ class QToolBar;
 // family: the menu bar, the 22-position toolbar, window switching, background colour, help
 // entries, exit, and the archive commands open, save, save as and delete.
 //
-// A window builds its controls in its constructor, then calls setupCommandFamily(); its
-// Form_Load calls AnalysisWindow::Form_Load() first (the layout steps) and its Form_Unload calls
-// AnalysisWindow::Form_Unload() last. It declares its number and, for the archive commands, its
-// kind of archive, how it writes and reads it, and its silent check.
+// A window builds its controls in its constructor, then calls setupCommandFamily(); the load
+// (Form_Load) lays the window out, then runs the window's own caricaControlli(); its Form_Unload
+// calls AnalysisWindow::Form_Unload() last. It declares its number and, for the archive commands,
+// its kind of archive, how it writes and reads it, and its silent check.
 class AnalysisWindow : public QMainWindow, public FormLifecycle
 {
     Q_OBJECT
@@ -106,6 +106,16 @@ public:
     // The current archive name; kept by the registry, so it survives an unload.
     QString &NomeFile();
 
+    // Puts the window back as a freshly started program loads it: its controls hold what they
+    // held when it was created, the data it keeps for its own computations are as at the start,
+    // and its load fills the controls again. Every read calls it once the file has been checked,
+    // before the file's first value is written: a box written with the text it already holds
+    // runs nothing, so without it whatever hung on such a box before (sub-items typed over a
+    // category, a lot surface typed over the computed one) would outlive the read. The window's
+    // place, size, visibility, colour and current archive name stay, and so do the controls that
+    // only show where the user looks (vistaUtente).
+    void comeAppenaCaricata();
+
     CommonDialog CommonDialog1;
 
 protected:
@@ -127,14 +137,25 @@ protected:
     // name (cmduscita, cmdesci, guida, cmdguida, cmddati). Called once, after the form is set up.
     void setupCommandFamily();
 
+    // What the window's load does once the window is laid out: fills its controls (a refresh,
+    // the starting range of a bar, the hint line). comeAppenaCaricata() runs it again.
+    virtual void caricaControlli() {}
+    // The data that only the window's own handlers keep, outside its controls (a shared module's
+    // mirror of its boxes, values stored by its handlers), put back as at the program's start.
+    virtual void azzeraDatiFinestra() {}
+    // Controls that show where the user looks rather than what the window holds, such as a
+    // grid's scroll bar or an explanation: comeAppenaCaricata() leaves them alone.
+    virtual QList<const QWidget *> vistaUtente() const { return {}; }
+
     virtual ArchiveKind archivio() const { return {}; }
     // Whether a save first runs the silent check on flagControllo() and controlla_click().
     virtual bool haControllo() const { return false; }
     virtual Variant &flagControllo();
     // Writes the window's record layout.
     virtual void scriviArchivio(ArchiveWriter &writer);
-    // Checks the whole file first and applies it only when it is good; otherwise says why in
-    // `motivo` (a short Italian phrase) and changes nothing.
+    // Checks the whole file first and applies it only when it is good, to the window put back as
+    // just loaded (comeAppenaCaricata); otherwise says why in `motivo` (a short Italian phrase)
+    // and changes nothing.
     virtual bool leggiArchivio(const ArchiveReader &reader, QString *motivo);
     // Refreshes what the window shows after a file was read.
     virtual void dopoLettura() {}
@@ -153,6 +174,18 @@ private:
     QAction *voce(QMenu *menu, const QString &nome, const QString &caption, void (AnalysisWindow::*comando)());
     QWidget *sfondo() const;
 
+    // What each control held when the window was created: its text, or its position, index or
+    // check state.
+    struct ValoreIniziale
+    {
+        QWidget *controllo = nullptr;
+        QString testo;
+        int numero = 0;
+    };
+    void ricordaValoriIniziali();
+    void ripristinaValoriIniziali();
+
+    QList<ValoreIniziale> m_valoriIniziali;
     std::unique_ptr<clsResize> m_resize;
     QToolBar *m_toolbar = nullptr;
 };

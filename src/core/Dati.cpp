@@ -76,12 +76,25 @@ Dati::Dati(QWidget *parent)
 
 Dati::~Dati() = default;
 
-void Dati::Form_Load()
+void Dati::caricaControlli()
 {
-    AnalysisWindow::Form_Load();
     gPrimaRiga = 1;
     ImpostaMessaggi();
     VScroll1_Change();
+}
+
+void Dati::azzeraDatiFinestra()
+{
+    for (RowArray *c : colonneRighe)
+        c->clear();
+    gNumeroStime = Variant();
+    gRigaCorrente = Variant();
+    gRigaScelta = Variant();
+}
+
+QList<const QWidget *> Dati::vistaUtente() const
+{
+    return {m_ui->VScroll1};
 }
 
 // --- the grid --------------------------------------------------------------------------------
@@ -324,6 +337,7 @@ bool Dati::leggiArchivio(const ArchiveReader &reader, QString *motivo)
     ArchivioDati archivio;
     if (!leggiArchivioDati(reader, archivio, motivo))
         return false;
+    comeAppenaCaricata();
     applicaArchivioDati(archivio);
     return true;
 }

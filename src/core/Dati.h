@@ -30,8 +30,6 @@ public:
 
     static constexpr int Righe = Griglia::Linee;
 
-    void Form_Load() override;
-
     // The grid refresh every other window calls after writing into the rows.
     void VScroll1_Change();
     void num_click(int index);
@@ -68,6 +66,9 @@ protected:
     void scriviArchivio(ArchiveWriter &writer) override;
     bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
     void dopoLettura() override { VScroll1_Change(); }
+    void caricaControlli() override;
+    void azzeraDatiFinestra() override;
+    QList<const QWidget *> vistaUtente() const override;
     bool hasCombinedOpen() const override;
 
 private:

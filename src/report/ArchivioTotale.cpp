@@ -60,6 +60,15 @@ QString rigaFile(int indice)
     return QString::number(indice + 1);
 }
 
+// A window about to take its part of the file: created when needed, then as just loaded.
+template<class Finestra>
+Finestra *daLeggere(const QString &nome)
+{
+    Finestra *finestra = WindowRegistry::get<Finestra>(nome);
+    finestra->comeAppenaCaricata();
+    return finestra;
+}
+
 } // namespace
 
 // --- the layout ------------------------------------------------------------------------------
@@ -193,28 +202,30 @@ ArchivioTotale raccogliArchivioTotale()
 
 void applicaArchivioTotale(const ArchivioTotale &archivio)
 {
+    // Each window is put back as a freshly started program loads it just before its turn, so
+    // that the file meets every window as it meets a new program's, in the same order.
     ArchivioDati dati;
     dati.numeroStime = int(archivio.righe.size());
     dati.righe = archivio.righe;
     dati.rigaScelta = archivio.rigaScelta;
+    Dati *finestra = daLeggere<Dati>(nomeDati);
     applicaArchivioDati(dati);
-    if (Dati *finestra = WindowRegistry::get<Dati>(nomeDati))
-        finestra->VScroll1_Change();
+    finestra->VScroll1_Change();
 
-    WindowRegistry::get<Valore>(nomeValore)->applicaArchivio(archivio.valore);
-    WindowRegistry::get<Costare>(nomeCostare)->applicaArchivio(archivio.costi);
-    WindowRegistry::get<Redditivita>(nomeRedditivita)->applicaArchivio(archivio.tempi);
-    Superficie *superficie = WindowRegistry::get<Superficie>(nomeSuperficie);
+    daLeggere<Valore>(nomeValore)->applicaArchivio(archivio.valore);
+    daLeggere<Costare>(nomeCostare)->applicaArchivio(archivio.costi);
+    daLeggere<Redditivita>(nomeRedditivita)->applicaArchivio(archivio.tempi);
+    Superficie *superficie = daLeggere<Superficie>(nomeSuperficie);
     for (int k = 1; k <= NumeroCampiUrbanistici; ++k) {
         gDatiUrbanistici[k] = archivio.urbanistica[k];
         superficie->setUrban(k, gDatiUrbanistici[k].text());
     }
-    Capitali *capitali = WindowRegistry::get<Capitali>(nomeCapitali);
+    Capitali *capitali = daLeggere<Capitali>(nomeCapitali);
     gNumeroSaggi = archivio.numeroSaggi;
     capitali->applicaArchivio(archivio.saggi);
     // A table the rows just read cannot give is emptied, never left from before.
     capitali->rinnovaTabella();
-    WindowRegistry::get<Frontespizio>(nomeFrontespizio)->impostaTesti(archivio.frontespizio);
+    daLeggere<Frontespizio>(nomeFrontespizio)->impostaTesti(archivio.frontespizio);
 }
 
 // --- the commands ----------------------------------------------------------------------------

@@ -66,8 +66,9 @@ ArchivioTotale raccogliArchivioTotale();
 
 // Puts an archive already checked back, in file order: the appraisal rows (rows after the file's
 // emptied, the appraisals counted again) and the main grid refreshed; then each analysis window,
-// created hidden when needed and written through its controls, so that its own handlers work
-// out again everything they show. No window is shown.
+// created hidden when needed, put back as just loaded and written through its controls, so that
+// its own handlers work out again everything they show, as in a freshly started program. No
+// window is shown.
 void applicaArchivioTotale(const ArchivioTotale &archivio);
 
 // The commands: the cover page's "...&tutti i dati" under "Salva con &nome..." and the main

@@ -77,9 +77,8 @@ Frontespizio::Frontespizio(QWidget *parent)
 
 Frontespizio::~Frontespizio() = default;
 
-void Frontespizio::Form_Load()
+void Frontespizio::caricaControlli()
 {
-    AnalysisWindow::Form_Load();
     m_testi[6]->setText(dataFrontespizio(QDate::currentDate()));
     mostraStudio();
     MostraPasso();
@@ -259,6 +258,7 @@ bool Frontespizio::leggiArchivio(const ArchiveReader &reader, QString *motivo)
     DatiFrontespizio dati;
     if (!leggiArchivioFrontespizio(reader, dati, motivo))
         return false;
+    comeAppenaCaricata();
     impostaTesti(dati);
     return true;
 }

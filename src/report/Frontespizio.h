@@ -30,8 +30,6 @@ public:
     // Longest text that still prints tidily.
     static constexpr int LunghezzaMassima = 60;
 
-    void Form_Load() override;
-
     // The data check. Called with ControlloFrontespizio set to 1 (before the report or the
     // combined save), it resets the flag when the data are complete and shows nothing then.
     void controlla_click() override;
@@ -65,6 +63,7 @@ protected:
     bool hasCombinedSave() const override { return true; }
     void scriviArchivio(ArchiveWriter &writer) override;
     bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
+    void caricaControlli() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -98,9 +98,8 @@ void FinestraOpere::impostaFinestra(QWidget *centrale)
     setupCommandFamily();
 }
 
-void FinestraOpere::Form_Load()
+void FinestraOpere::caricaControlli()
 {
-    AnalysisWindow::Form_Load();
     // The boxes start empty, and so do the stored values they stand for: a value typed or read
     // again after a reopening is then spread like any other.
     for (const Categoria &c : std::as_const(m_categorie))
@@ -112,6 +111,13 @@ void FinestraOpere::Form_Load()
             Label1[i]->setToolTip(QString::fromUtf8(opere::opera(i).descrizioneTempi) + appendiceTempi);
     }
     Suggerimento();
+}
+
+void FinestraOpere::azzeraDatiFinestra()
+{
+    // The works table's shares are the type's presets again as soon as the read chooses a type.
+    *m_profilo.tipo = Variant();
+    InAggiornamento = Variant();
 }
 
 void FinestraOpere::scrivi(QLineEdit *casella, const QString &testo)
@@ -373,6 +379,7 @@ bool FinestraOpere::leggiArchivio(const ArchiveReader &reader, QString *motivo)
     ArchivioOpere letto;
     if (!leggiArchivioOpere(reader.records(), int(caselleArchivio().size()), letto, motivo))
         return false;
+    comeAppenaCaricata();
     applicaArchivio(letto);
     return true;
 }

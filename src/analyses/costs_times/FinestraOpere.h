@@ -50,8 +50,6 @@ class FinestraOpere : public AnalysisWindow
 public:
     ~FinestraOpere() override;
 
-    void Form_Load() override;
-
     // --- the works table
     void Option1_Click(int index);
     void HScroll1_Change(int index);
@@ -182,6 +180,8 @@ protected:
     Variant &flagControllo() override { return *m_profilo.flag; }
     void scriviArchivio(ArchiveWriter &writer) override;
     bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
+    void caricaControlli() override;
+    void azzeraDatiFinestra() override;
     int numeroFinestra() const override { return m_profilo.numero; }
 
     const Profilo m_profilo;

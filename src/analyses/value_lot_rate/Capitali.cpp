@@ -58,9 +58,8 @@ Capitali::Capitali(QWidget *parent)
 
 Capitali::~Capitali() = default;
 
-void Capitali::Form_Load()
+void Capitali::caricaControlli()
 {
-    AnalysisWindow::Form_Load();
     SaggiPrimaRiga = 1;
     ImpostaMessaggi();
     // A window loaded again shows the table as it was left, then goes back to 7 to 10 by 0,25.
@@ -71,6 +70,17 @@ void Capitali::Form_Load()
     HScroll1_Change();
     HScroll2_Change();
     HScroll3_Change();
+}
+
+void Capitali::azzeraDatiFinestra()
+{
+    azzeraTabellaSaggi();
+    SaggiRigaCorrente = 0;
+}
+
+QList<const QWidget *> Capitali::vistaUtente() const
+{
+    return {m_ui->VScroll1};
 }
 
 // --- the range ------------------------------------------------------------------------------
@@ -269,6 +279,7 @@ bool Capitali::leggiArchivio(const ArchiveReader &reader, QString *motivo)
     ArchivioSaggi archivio;
     if (!leggiArchivioSaggi(reader, archivio, motivo))
         return false;
+    comeAppenaCaricata();
     applicaArchivio(archivio);
     return true;
 }

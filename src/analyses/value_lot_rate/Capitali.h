@@ -29,8 +29,6 @@ public:
     ~Capitali() override;
 
     static constexpr int Righe = Griglia::Linee;
-
-    void Form_Load() override;
     // Shown by any command: the table first made to belong to the chosen row.
     void Form_Activate() override;
 
@@ -76,6 +74,9 @@ protected:
     void scriviArchivio(ArchiveWriter &writer) override;
     bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
     void dopoLettura() override;
+    void caricaControlli() override;
+    void azzeraDatiFinestra() override;
+    QList<const QWidget *> vistaUtente() const override;
     void showEvent(QShowEvent *event) override;
 
 private:

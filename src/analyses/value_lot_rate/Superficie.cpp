@@ -169,10 +169,14 @@ Superficie::Superficie(QWidget *parent)
 
 Superficie::~Superficie() = default;
 
-void Superficie::Form_Load()
+void Superficie::caricaControlli()
 {
-    AnalysisWindow::Form_Load();
     SuggerimentoSuperficie();
+}
+
+void Superficie::azzeraDatiFinestra()
+{
+    gDatiUrbanistici.fill(Variant());
 }
 
 // --- fields and estimate ---------------------------------------------------------------------
@@ -370,6 +374,7 @@ bool Superficie::leggiArchivio(const ArchiveReader &reader, QString *motivo)
     CampiUrbanistici letti;
     if (!leggiArchivioUrbanistica(reader, letti, motivo))
         return false;
+    comeAppenaCaricata();
     // Each field's handler runs as it is written: the lot surface and the estimate follow the file.
     for (int k = 1; k <= NumeroCampiUrbanistici; ++k)
         setUrban(k, letti[k]);

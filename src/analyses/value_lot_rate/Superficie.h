@@ -30,8 +30,6 @@ public:
     explicit Superficie(QWidget *parent = nullptr);
     ~Superficie() override;
 
-    void Form_Load() override;
-
     // --- what the combined archive and the report read and write
     // Field k (1 to 33); writing a different text runs the field's change handler.
     QString urban(int campo) const;
@@ -63,6 +61,8 @@ protected:
     Variant &flagControllo() override;
     void scriviArchivio(ArchiveWriter &writer) override;
     bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
+    void caricaControlli() override;
+    void azzeraDatiFinestra() override;
 
 private:
     void StimaEdificabilita();

@@ -147,12 +147,24 @@ Valore::Valore(QWidget *parent)
 
 Valore::~Valore() = default;
 
-void Valore::Form_Load()
+void Valore::caricaControlli()
 {
-    AnalysisWindow::Form_Load();
     for (int k = 1; k <= Righe; ++k)
         tipol[k]->setToolTip(QStringLiteral("sommare tutte le superficie che hanno lo stesso ragguaglio ed inserirle una per riga"));
     SuggerimentoValore();
+}
+
+void Valore::azzeraDatiFinestra()
+{
+    valore::azzeraDatiModulo();
+    statoFinestra().valori.remove(QStringLiteral("RigaAttiva"));
+    statoFinestra().valori.remove(QStringLiteral("SuperficiDigitate"));
+}
+
+QList<const QWidget *> Valore::vistaUtente() const
+{
+    // The explanation of the characteristic last clicked stays, as its highlight does.
+    return {m_ui->appunti};
 }
 
 // --- form data -------------------------------------------------------------------------------
@@ -592,6 +604,7 @@ bool Valore::leggiArchivio(const ArchiveReader &reader, QString *motivo)
     valore::Archivio a;
     if (!valore::leggiFileArchivio(reader.records(), a, motivo))
         return false;
+    comeAppenaCaricata();
     applicaArchivio(a);
     return true;
 }

@@ -42,8 +42,6 @@ public:
     static constexpr int Caratteristiche = valore::Caratteristiche;
     static constexpr int Righe = valore::Righe;
 
-    void Form_Load() override;
-
     // --- change and click handlers (control arrays pass the member's index)
     void HScroll1_Change(int index);
     void caratt_Click(int index);
@@ -80,6 +78,9 @@ protected:
     Variant &flagControllo() override;
     void scriviArchivio(ArchiveWriter &writer) override;
     bool leggiArchivio(const ArchiveReader &reader, QString *motivo) override;
+    void caricaControlli() override;
+    void azzeraDatiFinestra() override;
+    QList<const QWidget *> vistaUtente() const override;
 
 private:
     // The row last touched as its boxes now stand, then the totals and the value.
