@@ -132,7 +132,13 @@ public:
         for (int c = 1; c <= testi.size(); ++c)
             cella(t, riga, c, testi.at(c - 1));
     }
-    static void formatta(WordTable t) { t.AutoFormat(wdTableFormatColorful2); }
+    // Rows stand whole on a page: a word processor lays a row broken across pages out in more
+    // than one way, and the page count stated must be the one it prints.
+    static void formatta(WordTable t)
+    {
+        t.AutoFormat(wdTableFormatColorful2);
+        t.Rows().setAllowBreakAcrossPages(wdFalse);
+    }
 
 private:
     WordRange fine() { return m_documento.Bookmarks().Item(QStringLiteral("\\endofdoc")).Range(); }

@@ -1,4 +1,5 @@
 #include "report/RelazioneTest.h"
+#include "report/RelazioniVarie.h"
 
 #include "analyses/value_lot_rate/TabellaSaggi.h"
 #include "report/Studio.h"
@@ -38,6 +39,29 @@ int paginePdf(const QString &pdf)
         return m.hasMatch() ? m.captured(1).toInt() : -1;
     }
     return int(QString::fromLatin1(contenuto(pdf)).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+}
+
+// The last line of text on a page of a PDF, as pdftotext lays it out.
+QString ultimaRiga(const QString &pdf, int pagina)
+{
+    QProcess testo;
+    testo.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(pagina),
+                                              QStringLiteral("-l"), QString::number(pagina), pdf, QStringLiteral("-")});
+    testo.waitForFinished(30000);
+    const QStringList righe = QString::fromUtf8(testo.readAllStandardOutput()).split(u'\n');
+    for (auto r = righe.crbegin(); r != righe.crend(); ++r)
+        if (!r->trimmed().isEmpty())
+            return r->trimmed();
+    return QString();
+}
+
+// The heading rows of the report's tables as pdftotext lays them out.
+const QRegularExpression &intestazioneTabella()
+{
+    static const QRegularExpression re(QStringLiteral(
+        "^(numero +caratteristiche|tipologia di ambiente +ragguaglio|n\\. +tipo di ambiente|tipo di opere +(costo|tempi)|"
+        "classe di tipologia +tipologia|numero +fabbricato|tipologia +valore$|caratteristica +qualità$|fabbricato +costi)"));
+    return re;
 }
 
 } // namespace
@@ -279,7 +303,10 @@ TEST_F(RelazioneTest, AReportThatCannotBeWrittenIsReportedAndTheProgramGoesOn)
     EXPECT_TRUE(messages.isEmpty());
 }
 
-// LibreOffice lays the pages out on its own: the count the report states is the count it prints.
+// LibreOffice lays the pages out on its own: the count each report states is the count it prints,
+// and no page of it ends with a table's heading row. Witnessed on the appraisal typed into the
+// windows, on the one whose cover page runs onto a second page, on one of trillions, and on reports
+// of many shapes made from it (VANTEGRA_RELAZIONI_TESTIMONI of them, 40 unless set).
 TEST_F(RelazioneTest, TheStatedPageCountIsTheCountAWordProcessorPrints)
 {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
@@ -292,24 +319,58 @@ TEST_F(RelazioneTest, TheStatedPageCountIsTheCountAWordProcessorPrints)
         ASSERT_TRUE(fc.readAllStandardOutput().contains("URW Gothic")) << "scripts/setup.sh has not been run";
     }
     stimaCompleta();
-    const docx::Document d = stampa();
+    ASSERT_EQ(stampa().error, QString());
     ASSERT_TRUE(messages.isEmpty());
-    QString dichiarate;
-    for (const docx::Paragraph *p : d.paragraphs())
-        for (const docx::Run &r : p->runs)
-            if (r.field == QLatin1String(" NUMPAGES "))
-                dichiarate = r.text;
-    ASSERT_FALSE(dichiarate.isEmpty());
 
+    const relazione::DatiRelazione base = relazione::leggiDati(*f);
+    std::vector<relazione::DatiRelazione> relazioni;
+    relazione::DatiRelazione lunga = base;
+    lunga.frontespizio.testi[4] = QStringLiteral("Banca Popolare dell'Emilia Romagna, filiale di Ancona");
+    lunga.frontespizio.testi[7] = QStringLiteral("planimetria, foto, visura, estratto del piano regolatore generale, atto notarile");
+    relazioni.push_back(lunga);
+    relazione::DatiRelazione trilioni = base;
+    trilioni.stima[0] = 8999999999999.0;
+    relazioni.push_back(trilioni);
+    const int generate = qEnvironmentVariableIsSet("VANTEGRA_RELAZIONI_TESTIMONI")
+            ? qEnvironmentVariableIntValue("VANTEGRA_RELAZIONI_TESTIMONI") : 40;
+    for (int seme = 0; seme < generate; ++seme)
+        relazioni.push_back(relazione_varie::varia(base, quint32(seme)));
+
+    QStringList documenti = {cartella.filePath(relazione::nomeFile(QStringLiteral("Rossi Mario")))};
+    for (size_t k = 0; k < relazioni.size(); ++k) {
+        relazioni[k].frontespizio.testi[3] = QStringLiteral("testimone %1").arg(k);
+        ASSERT_TRUE(relazione::scrivi(relazioni[k]));
+        documenti << cartella.filePath(relazione::nomeFile(relazioni[k].frontespizio.testi[3]));
+    }
+
+    // One conversion for them all: LibreOffice starts once.
     QTemporaryDir profilo;
     QProcess lo;
     lo.setWorkingDirectory(cartella.path());
-    lo.start(soffice, {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profilo.path()).toString(),
-                       QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                       QStringLiteral("--outdir"), cartella.path(),
-                       cartella.filePath(QStringLiteral("-RelazioneVantegra-Rossi Mario.doc"))});
-    ASSERT_TRUE(lo.waitForFinished(120000));
-    const QString pdf = cartella.filePath(QStringLiteral("-RelazioneVantegra-Rossi Mario.pdf"));
-    ASSERT_TRUE(QFileInfo::exists(pdf)) << lo.readAllStandardError().toStdString();
-    EXPECT_EQ(dichiarate.toInt(), paginePdf(pdf));
+    lo.start(soffice, QStringList{QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profilo.path()).toString(),
+                                  QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                                  QStringLiteral("--outdir"), cartella.path()}
+                         + documenti);
+    ASSERT_TRUE(lo.waitForFinished(600000));
+    const bool testo = !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+    int concordi = 0;
+    for (const QString &doc : documenti) {
+        const docx::Document d = docx::read(doc);
+        QString dichiarate;
+        for (const docx::Paragraph *p : d.paragraphs())
+            for (const docx::Run &r : p->runs)
+                if (r.field == QLatin1String(" NUMPAGES "))
+                    dichiarate = r.text;
+        const QString pdf = doc.chopped(4) + QStringLiteral(".pdf");
+        ASSERT_TRUE(QFileInfo::exists(pdf)) << pdf.toStdString() << lo.readAllStandardError().toStdString();
+        const int pagine = paginePdf(pdf);
+        EXPECT_EQ(dichiarate.toInt(), pagine) << QFileInfo(doc).fileName().toStdString();
+        concordi += dichiarate.toInt() == pagine;
+        for (int pagina = 1; testo && pagina < pagine; ++pagina) {
+            const QString piede = ultimaRiga(pdf, pagina);
+            EXPECT_FALSE(intestazioneTabella().match(piede).hasMatch())
+                    << QFileInfo(doc).fileName().toStdString() << ", page " << pagina << ": " << piede.toStdString();
+        }
+    }
+    EXPECT_EQ(concordi, int(documenti.size()));
 }
