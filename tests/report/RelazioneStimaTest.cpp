@@ -303,6 +303,37 @@ TEST_F(RelazioneTest, AReportThatCannotBeWrittenIsReportedAndTheProgramGoesOn)
     EXPECT_TRUE(messages.isEmpty());
 }
 
+// Every heading of a section or of a part of one, and the blank line under it, stay with the text
+// under them; no row of the eleven tables breaks across pages.
+TEST_F(RelazioneTest, HeadingsStayWithTheTextUnderThemAndTableRowsStandWhole)
+{
+    stimaCompleta();
+    const docx::Document d = stampa();
+    ASSERT_TRUE(messages.isEmpty());
+    const QRegularExpression intestazione(QStringLiteral("^([A-Q]\\) [A-Z]|[1-5]\\) [A-Z][a-z])"));
+    int intestazioni = 0;
+    for (size_t i = 0; i + 2 < d.blocks.size(); ++i) {
+        const docx::Block &b = d.blocks[i];
+        if (b.isTable || !intestazione.match(b.paragraph.text()).hasMatch())
+            continue;
+        ++intestazioni;
+        EXPECT_TRUE(b.paragraph.keepNext) << b.paragraph.text().toStdString();
+        ASSERT_FALSE(d.blocks[i + 1].isTable);
+        EXPECT_TRUE(d.blocks[i + 1].paragraph.text().isEmpty()) << b.paragraph.text().toStdString();
+        EXPECT_TRUE(d.blocks[i + 1].paragraph.keepNext) << b.paragraph.text().toStdString();
+        EXPECT_FALSE(d.blocks[i + 2].paragraph.keepNext) << b.paragraph.text().toStdString();
+        // The blank lines before it stay where they fall.
+        EXPECT_FALSE(d.blocks[i - 1].paragraph.keepNext) << b.paragraph.text().toStdString();
+    }
+    EXPECT_EQ(intestazioni, 15 + 2 + 5);   // A to Q, the two parts of A and the five of D
+    int righe = 0;
+    for (const docx::Table *t : d.tables())
+        righe += t->rowCount();
+    const QString xml = QString::fromUtf8(docx::readPart(cartella.filePath(QStringLiteral("-RelazioneVantegra-Rossi Mario.doc")),
+                                                         QStringLiteral("word/document.xml")));
+    EXPECT_EQ(xml.count(QStringLiteral("<w:cantSplit/>")), righe);
+}
+
 // LibreOffice lays the pages out on its own: the count each report states is the count it prints,
 // and no page of it ends with a table's heading row. Witnessed on the appraisal typed into the
 // windows, on the one whose cover page runs onto a second page, on one of trillions, and on reports
