@@ -374,15 +374,18 @@ TEST_F(RelazioneTest, TheStatedPageCountIsTheCountAWordProcessorPrints)
         documenti << cartella.filePath(relazione::nomeFile(relazioni[k].frontespizio.testi[3]));
     }
 
-    // One conversion for them all: LibreOffice starts once.
+    // A hundred documents to a conversion: LibreOffice starts seldom, and never stops half-way
+    // through a long list.
     QTemporaryDir profilo;
-    QProcess lo;
-    lo.setWorkingDirectory(cartella.path());
-    lo.start(soffice, QStringList{QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profilo.path()).toString(),
-                                  QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                                  QStringLiteral("--outdir"), cartella.path()}
-                         + documenti);
-    ASSERT_TRUE(lo.waitForFinished(600000));
+    for (qsizetype primo = 0; primo < documenti.size(); primo += 100) {
+        QProcess lo;
+        lo.setWorkingDirectory(cartella.path());
+        lo.start(soffice, QStringList{QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profilo.path()).toString(),
+                                      QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                                      QStringLiteral("--outdir"), cartella.path()}
+                             + documenti.mid(primo, 100));
+        ASSERT_TRUE(lo.waitForFinished(600000));
+    }
     const bool testo = !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
     int concordi = 0;
     for (const QString &doc : documenti) {
@@ -393,7 +396,10 @@ TEST_F(RelazioneTest, TheStatedPageCountIsTheCountAWordProcessorPrints)
                 if (r.field == QLatin1String(" NUMPAGES "))
                     dichiarate = r.text;
         const QString pdf = doc.chopped(4) + QStringLiteral(".pdf");
-        ASSERT_TRUE(QFileInfo::exists(pdf)) << pdf.toStdString() << lo.readAllStandardError().toStdString();
+        if (!QFileInfo::exists(pdf)) {
+            ADD_FAILURE() << "not printed: " << pdf.toStdString();
+            continue;
+        }
         const int pagine = paginePdf(pdf);
         EXPECT_EQ(dichiarate.toInt(), pagine) << QFileInfo(doc).fileName().toStdString();
         concordi += dichiarate.toInt() == pagine;
