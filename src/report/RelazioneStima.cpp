@@ -115,6 +115,17 @@ public:
         corpo(punti);
         testo(t);
     }
+    // A heading, after the line ends `prima`: it and the line ends after it stay on the page
+    // where the text under them begins.
+    void titolo(int punti, const QString &prima, const QString &titolo, const QString &dopo)
+    {
+        corpo(punti);
+        if (!prima.isEmpty())
+            testo(prima);
+        m_paragrafo->Range().ParagraphFormat().setKeepWithNext(wdTrue);
+        testo(titolo + dopo);
+        m_paragrafo->Range().ParagraphFormat().setKeepWithNext(wdFalse);
+    }
     WordField numeroPagine() { return m_documento.Fields().Add(m_paragrafo->Range(), wdFieldNumPages); }
 
     WordTable tabella(int righe, int colonne)
@@ -132,7 +143,13 @@ public:
         for (int c = 1; c <= testi.size(); ++c)
             cella(t, riga, c, testi.at(c - 1));
     }
-    static void formatta(WordTable t) { t.AutoFormat(wdTableFormatColorful2); }
+    // Rows stand whole on a page: a word processor lays a row broken across pages out in more
+    // than one way, and the page count stated must be the one it prints.
+    static void formatta(WordTable t)
+    {
+        t.AutoFormat(wdTableFormatColorful2);
+        t.Rows().setAllowBreakAcrossPages(wdFalse);
+    }
 
 private:
     WordRange fine() { return m_documento.Bookmarks().Item(QStringLiteral("\\endofdoc")).Range(); }
@@ -170,15 +187,20 @@ void frontespizio(Documento &d, const DatiRelazione &dati)
 void sezioniNarrative(Documento &d)
 {
     d.pezzo(18, FF + QStringLiteral("RELAZIONE DI STIMA") + capi(4));
-    for (const Pezzo &p : sezioniAD)
-        d.pezzo(p.corpo, (p.frase ? QString::fromUtf8(p.frase) : testo(p.testo)) + capi(p.capi));
+    for (const Pezzo &p : sezioniAD) {
+        const QString t = p.frase ? QString::fromUtf8(p.frase) : testo(p.testo);
+        if (p.corpo > 12)
+            d.titolo(p.corpo, QString(), t, capi(p.capi));
+        else
+            d.pezzo(p.corpo, t + capi(p.capi));
+    }
 }
 
 void sezioniValoreFabbricato(Documento &d, const DatiRelazione &dati)
 {
     const QuadroValore &v = dati.valore;
 
-    d.pezzo(16, CR + QStringLiteral("E) VALORE DEL FABBRICATO: coefficienti") + capi(2));
+    d.titolo(16, CR, QStringLiteral("E) VALORE DEL FABBRICATO: coefficienti"), capi(2));
     d.pezzo(12, testo(Testo::Coefficienti) + capi(2));
     const WordTable e = d.tabella(valore::Caratteristiche + 2, 3);
     Documento::riga(e, 1, {QStringLiteral("numero"), QStringLiteral("caratteristiche considerate"),
@@ -189,7 +211,7 @@ void sezioniValoreFabbricato(Documento &d, const DatiRelazione &dati)
     Documento::formatta(e);
     d.nuovoParagrafo();
 
-    d.pezzo(16, capi(2) + QStringLiteral("F) VALORE DEL FABBRICATO: la comparazione") + capi(2));
+    d.titolo(16, capi(2), QStringLiteral("F) VALORE DEL FABBRICATO: la comparazione"), capi(2));
     d.pezzo(12, testo(Testo::Comparazione) + CR);
     d.testo(testo(Testo::DatoStorico) + CR);
     d.testo(QStringLiteral("E' stato rilevato dal mercato della zona, per tale tipo di edificio, un prezzo elementare "
@@ -198,7 +220,7 @@ void sezioniValoreFabbricato(Documento &d, const DatiRelazione &dati)
     d.testo(QStringLiteral("L'edificio da realizzare sull'area da valutare è stato considerato con caratteristiche ")
             + dati.costi.tipo + QStringLiteral(".") + capi(4));
 
-    d.pezzo(16, QStringLiteral("G) VALORE DEL FABBRICATO: superficie ragguagliata") + capi(2));
+    d.titolo(16, QString(), QStringLiteral("G) VALORE DEL FABBRICATO: superficie ragguagliata"), capi(2));
     d.pezzo(12, testo(Testo::Ragguagli) + CR);
     d.testo(testo(Testo::PercentualiRagguaglio) + CR);
     d.testo(QStringLiteral("(la superficie valutata è quella commerciale lorda a cui si riferisce il mercato della zona)")
@@ -210,7 +232,7 @@ void sezioniValoreFabbricato(Documento &d, const DatiRelazione &dati)
     Documento::riga(g, 4, {QStringLiteral("superfici scoperte e cantinati senza luci"), QStringLiteral("25")});
     Documento::formatta(g);
 
-    d.pezzo(16, capi(2) + QStringLiteral("H) VALORE DEL FABBRICATO: ambienti rilevati") + capi(2));
+    d.titolo(16, capi(2), QStringLiteral("H) VALORE DEL FABBRICATO: ambienti rilevati"), capi(2));
     QString ambienti = testo(Testo::AmbientiRilevati);
     if (!ambienti.isEmpty() && !ambienti.back().isSpace())
         ambienti += QLatin1Char(' ');
@@ -273,7 +295,7 @@ void tabellaCategorie(Documento &d, const QuadroOpere &q, const QString &tipolog
 
 void sezioniCostiTempi(Documento &d, const DatiRelazione &dati)
 {
-    d.pezzo(16, capi(2) + QStringLiteral("I) I COSTI DI REALIZZAZIONE") + capi(2));
+    d.titolo(16, capi(2), QStringLiteral("I) I COSTI DI REALIZZAZIONE"), capi(2));
     d.pezzo(12, testo(Testo::CostiDiRealizzazione) + capi(2));
     tabellaOpere(d, dati.costi, QStringLiteral("costo in euro"), QStringLiteral("Totali costi"), true);
     d.nuovoParagrafo();
@@ -284,7 +306,7 @@ void sezioniCostiTempi(Documento &d, const DatiRelazione &dati)
                      QStringLiteral("Totale costi"), true);
     d.nuovoParagrafo();
 
-    d.pezzo(16, capi(2) + QStringLiteral("L) I TEMPI PER LA REDDITIVITA'") + capi(2));
+    d.titolo(16, capi(2), QStringLiteral("L) I TEMPI PER LA REDDITIVITA'"), capi(2));
     d.pezzo(12, testo(Testo::TempiPerLaRedditivita) + capi(2));
     // The days go in as the window shows them; only the shares take the number pattern.
     tabellaOpere(d, dati.tempi, QStringLiteral("tempi in giorni"), QStringLiteral("Totale tempi"), false);
@@ -315,7 +337,7 @@ QStringList rigaStime(const QString &prima, const Termini &termini)
 
 void sezioniMQ(Documento &d, const DatiRelazione &dati)
 {
-    d.pezzo(16, capi(2) + QStringLiteral("M) SAGGIO DI RENDIMENTO") + capi(2));
+    d.titolo(16, capi(2), QStringLiteral("M) SAGGIO DI RENDIMENTO"), capi(2));
     d.pezzo(12, testo(Testo::SaggioDiRendimento) + dati.incremento + QStringLiteral("% il valore minimo del ")
                     + dati.minimo + QStringLiteral("% del saggio di rendimento fino al valore massimo considerato del ")
                     + dati.massimo
@@ -334,7 +356,7 @@ void sezioniMQ(Documento &d, const DatiRelazione &dati)
     Documento::formatta(m);
     d.nuovoParagrafo();
 
-    d.pezzo(16, capi(2) + QStringLiteral("N) DATI URBANISTICI E TECNICI") + capi(2));
+    d.titolo(16, capi(2), QStringLiteral("N) DATI URBANISTICI E TECNICI"), capi(2));
     d.pezzo(12, testo(Testo::DatiUrbanistici) + capi(2));
     const WordTable n = d.tabella(20, 2);
     Documento::riga(n, 1, {QStringLiteral("tipologia"), QStringLiteral("valore")});
@@ -342,7 +364,7 @@ void sezioniMQ(Documento &d, const DatiRelazione &dati)
         Documento::riga(n, i + 1, {dati.descrive[size_t(i)], dati.urban[size_t(i)]});
     Documento::formatta(n);
 
-    d.pezzo(16, capi(2) + QStringLiteral("O) DESCRIZIONE DELLA ZONA ") + capi(2));
+    d.titolo(16, capi(2), QStringLiteral("O) DESCRIZIONE DELLA ZONA "), capi(2));
     d.pezzo(12, testo(Testo::DescrizioneZona) + capi(2));
     const WordTable o = d.tabella(15, 2);
     Documento::riga(o, 1, {QStringLiteral("caratteristica"), QStringLiteral("qualità")});
@@ -350,7 +372,7 @@ void sezioniMQ(Documento &d, const DatiRelazione &dati)
         Documento::riga(o, i + 1, {dati.dezona[size_t(i)], dati.urban[size_t(i + 19)]});
     Documento::formatta(o);
 
-    d.pezzo(16, capi(2) + QStringLiteral("P) CALCOLO ESTIMATIVO") + capi(2));
+    d.titolo(16, capi(2), QStringLiteral("P) CALCOLO ESTIMATIVO"), capi(2));
     d.pezzo(12, testo(Testo::CalcoloEstimativo) + CR);
     d.testo(QStringLiteral("Va = (Vm - K) / (1 + r) ^ a") + CR);
     d.testo(QStringLiteral("in cui") + CR);
@@ -361,7 +383,7 @@ void sezioniMQ(Documento &d, const DatiRelazione &dati)
     d.testo(QStringLiteral("a sono gli anni che intercorrono tra la perizia e l'inizio di redditività del fabbricato.")
             + capi(3));
 
-    d.pezzo(16, QStringLiteral("Q) VALORE DI MERCATO DELL'AREA EDIFICABILE") + capi(2));
+    d.titolo(16, QString(), QStringLiteral("Q) VALORE DI MERCATO DELL'AREA EDIFICABILE"), capi(2));
     d.pezzo(12, QStringLiteral("In quest'ultima tabella di valutazione sono riportati i dati suesposti e, considerando "
                                "un saggio di rendimento di ")
                     + dati.stima[4].text() + QStringLiteral("%, il risultato della stima dell'area fabbricabile.")

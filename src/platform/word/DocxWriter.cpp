@@ -59,7 +59,7 @@ public:
         const auto &blocks = document.blocks();
         for (size_t i = 0; i < blocks.size(); ++i) {
             if (const auto *p = std::get_if<Paragraph>(&blocks[i]))
-                paragraph(*p, document.markOf(i), keptWithTable(document, i));
+                paragraph(*p, document.markOf(i), p->keepWithNext || keptWithTable(document, i));
             else
                 table(std::get<Table>(blocks[i]));
         }
@@ -216,7 +216,14 @@ private:
             const bool band = colourful && r > 0 && r % 2 == 1;
             const CharFormat format{t.fontName, t.fontSize, t.cellBold(r)};
             const QString colour = header ? kHeaderText : QString();
+            // Word keeps a row with the next one when every paragraph of it is kept with the next.
+            const bool keepNext = r == 0 && t.headerKeptWithNext();
             x.writeStartElement(QStringLiteral("w:tr"));
+            if (!t.rowsBreakAcrossPages) {
+                x.writeStartElement(QStringLiteral("w:trPr"));
+                x.writeEmptyElement(QStringLiteral("w:cantSplit"));
+                x.writeEndElement();
+            }
             for (int c = 0; c < t.cols; ++c) {
                 x.writeStartElement(QStringLiteral("w:tc"));
                 x.writeStartElement(QStringLiteral("w:tcPr"));
@@ -234,7 +241,7 @@ private:
                 // A cell holds at least one paragraph; '\r' separates further ones.
                 for (QStringView text : QStringView(t.cell(r, c)).split(u'\r')) {
                     x.writeStartElement(QStringLiteral("w:p"));
-                    paragraphProperties(false, spacingSize, alignment, format, colour);
+                    paragraphProperties(false, spacingSize, alignment, format, colour, keepNext);
                     if (!text.isEmpty())
                         run(text.toString(), format, colour);
                     x.writeEndElement();

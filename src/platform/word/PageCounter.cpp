@@ -134,7 +134,6 @@ class Pages
 {
 public:
     int count() const { return m_pages; }
-    int position() const { return m_y; }
     bool atTop() const { return m_y == 0; }
 
     void newPage()
@@ -151,25 +150,44 @@ public:
             newPage();
         m_y += height;
     }
+    // What must stand together on one page (a row that may not break, a heading with the first
+    // line after it) starts a new page when it does not fit below the last line; never when it
+    // would not fit on a page of its own either.
+    void keepTogether(int height)
+    {
+        if (!fits(height) && !atTop() && height <= kTextHeight)
+            newPage();
+    }
 
 private:
     int m_pages = 1;
     int m_y = 0;
 };
 
-// A table goes in as its rows: a row is as high as its fullest cell's lines plus a border above
-// it, and it may break between lines at the end of a page, as in a word processor; a border
-// closes the table, and also the part of it that each page holds.
-void addTable(Pages &pages, const Table &t, bool openedByBlank, int blankHeight)
+// A table measured for the pages: the lines of each row (its fullest cell's) and the height of
+// one line.
+struct TableLines
+{
+    std::vector<int> rows;
+    int line = 0;
+
+    // Room the start of row r needs on its page: the border above it and its first line, or the
+    // whole row when rows may not break, and the row under it when the row is the heading.
+    int start(const Table &t, int r) const
+    {
+        const int first = kTableBorder + line * (t.rowsBreakAcrossPages ? 1 : rows[size_t(r)]);
+        if (r == 0 && t.headerKeptWithNext())
+            return kTableBorder + line * rows[0] + start(t, 1);
+        return first;
+    }
+};
+
+TableLines measureRows(const Table &t)
 {
     const TableGeometry geometry = tableGeometry(t);
-    const int line = lineSpacing(t.fontSize);
-    // The blank line kept with the table goes along when not even the first line of the first
-    // row fits below it, unless it stands at the top of its page already.
-    if (openedByBlank && !pages.fits(kTableBorder + line + kTableBorder) && pages.position() > blankHeight) {
-        pages.newPage();
-        pages.line(blankHeight);
-    }
+    TableLines m;
+    m.line = lineSpacing(t.fontSize);
+    m.rows.reserve(size_t(t.rows));
     for (int r = 0; r < t.rows; ++r) {
         const CharFormat format{t.fontName, t.fontSize, t.cellBold(r)};
         int lines = 1;
@@ -180,9 +198,22 @@ void addTable(Pages &pages, const Table &t, bool openedByBlank, int blankHeight)
                 inCell += cellLines(paragraph.toString(), format, width);
             lines = std::max(lines, inCell);
         }
-        pages.line(kTableBorder + line, kTableBorder);
-        for (int i = 1; i < lines; ++i)
-            pages.line(line, kTableBorder);
+        m.rows.push_back(lines);
+    }
+    return m;
+}
+
+// A table goes in as its rows: a row is as high as its fullest cell's lines plus a border above
+// it; it breaks between lines at the end of a page where rows may break, and otherwise goes whole
+// to the next page, as does a heading row with the row under it; a border closes the table, and
+// also the part of it that each page holds.
+void addTable(Pages &pages, const Table &t, const TableLines &m)
+{
+    for (int r = 0; r < t.rows; ++r) {
+        pages.keepTogether(m.start(t, r) + kTableBorder);
+        pages.line(kTableBorder + m.line, kTableBorder);
+        for (int i = 1; i < m.rows[size_t(r)]; ++i)
+            pages.line(m.line, kTableBorder);
     }
     pages.line(kTableBorder);
 }
@@ -192,23 +223,57 @@ void addTable(Pages &pages, const Table &t, bool openedByBlank, int blankHeight)
 int countPages(const DocumentModel &document)
 {
     installFontSubstitutions();
-    Pages pages;
     const double width = kTextWidth - kBreakAllowance;
     const auto &blocks = document.blocks();
-    int blankHeight = 0;   // the blank line just laid out that opens a table; 0 when none
+
+    // Lines and line height of each paragraph, rows of each table, measured on first need.
+    std::vector<int> lines(blocks.size(), 0);
+    std::vector<TableLines> tables(blocks.size());
+    const auto lineHeight = [&](size_t i) {
+        return lineSpacing(std::get<Paragraph>(blocks[i]).largestSize(document.markOf(i)));
+    };
+    const auto linesOf = [&](size_t i) {
+        if (lines[i] == 0)
+            lines[i] = paragraphLines(std::get<Paragraph>(blocks[i]), document.markOf(i), width);
+        return lines[i];
+    };
+    const auto rowsOf = [&](size_t i) -> const TableLines & {
+        if (tables[i].rows.empty())
+            tables[i] = measureRows(std::get<Table>(blocks[i]));
+        return tables[i];
+    };
+    const auto kept = [&](size_t i) {
+        const auto *p = std::get_if<Paragraph>(&blocks[i]);
+        return p && i + 1 < blocks.size() && (p->keepWithNext || keptWithTable(document, i));
+    };
+
+    Pages pages;
     for (size_t i = 0; i < blocks.size(); ++i) {
         if (const auto *p = std::get_if<Paragraph>(&blocks[i])) {
-            const CharFormat &mark = document.markOf(i);
-            const int height = lineSpacing(p->largestSize(mark));
             if (p->pageBreakBefore && !pages.atTop())
                 pages.newPage();
-            const int lines = paragraphLines(*p, mark, width);
-            for (int l = 0; l < lines; ++l)
+            // Paragraphs kept with the next go together to the next page when they and the start
+            // of what follows them (its first line, or the first row of a table) do not fit.
+            if (kept(i) && (i == 0 || !kept(i - 1) || p->pageBreakBefore)) {
+                int height = 0;
+                size_t j = i;
+                for (; j < blocks.size() && kept(j); ++j)
+                    height += linesOf(j) * lineHeight(j);
+                if (j < blocks.size()) {
+                    if (const auto *next = std::get_if<Paragraph>(&blocks[j])) {
+                        if (!next->pageBreakBefore)
+                            pages.keepTogether(height + lineHeight(j));
+                    } else {
+                        const Table &t = std::get<Table>(blocks[j]);
+                        pages.keepTogether(height + rowsOf(j).start(t, 0) + kTableBorder);
+                    }
+                }
+            }
+            const int height = lineHeight(i);
+            for (int l = linesOf(i); l > 0; --l)
                 pages.line(height);
-            blankHeight = keptWithTable(document, i) ? height : 0;
         } else {
-            addTable(pages, std::get<Table>(blocks[i]), blankHeight > 0, blankHeight);
-            blankHeight = 0;
+            addTable(pages, std::get<Table>(blocks[i]), rowsOf(i));
         }
     }
     return pages.count();

@@ -208,6 +208,13 @@ WordParagraphs WordRange::Paragraphs() const
     return WordParagraphs(m_document);
 }
 
+WordParagraphFormat WordRange::ParagraphFormat() const
+{
+    if (m_kind != Kind::End && m_kind != Kind::Paragraph)
+        qWarning("WordRange::ParagraphFormat: only the paragraph at the end is formatted here");
+    return WordParagraphFormat(m_document, WordParagraphFormat::Scope::End, 0, 0);
+}
+
 WordParagraph WordParagraphs::Add(const WordRange &at)
 {
     if (at.m_kind != WordRange::Kind::End)
@@ -311,6 +318,22 @@ int WordRows::Count() const
     return t ? t->rows : 0;
 }
 
+int WordRows::AllowBreakAcrossPages() const
+{
+    const word::Table *t = m_document->model().table(m_table);
+    return !t || t->rowsBreakAcrossPages ? wdTrue : wdFalse;
+}
+
+void WordRows::setAllowBreakAcrossPages(int value)
+{
+    word::Table *t = m_document->model().editTable(m_table);
+    if (!t) {
+        qWarning("WordRows::setAllowBreakAcrossPages: there is no table %d", m_table);
+        return;
+    }
+    t->rowsBreakAcrossPages = value != wdFalse;
+}
+
 void WordColumn::Select()
 {
     const word::Table *t = m_document->model().table(m_table);
@@ -378,6 +401,15 @@ void WordParagraphFormat::setAlignment(int alignment)
     case Scope::Document: m.setAlignmentAll(alignment); break;
     case Scope::Column: m.setColumnAlignment(m_table, m_column, alignment); break;
     }
+}
+
+void WordParagraphFormat::setKeepWithNext(int value)
+{
+    if (!m_document || m_scope != Scope::End) {
+        qWarning("WordParagraphFormat::setKeepWithNext: only the paragraph at the end is kept with the next");
+        return;
+    }
+    m_document->model().setEndKeepWithNext(value != wdFalse);
 }
 
 // ---------------------------------------------------------------------------------------------

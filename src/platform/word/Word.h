@@ -23,6 +23,7 @@ namespace word { class DocumentModel; }
 
 class WordApplication;
 class WordDocument;
+class WordParagraphFormat;
 class WordParagraphs;
 class WordRange;
 
@@ -75,6 +76,9 @@ public:
     void setText(const QString &text);
     WordFont Font() const;
     WordParagraphs Paragraphs() const;
+    // The end or the paragraph at the end: the format of that paragraph, which the paragraphs
+    // its text goes on to take along.
+    WordParagraphFormat ParagraphFormat() const;
 
 private:
     friend class WordDocument;
@@ -194,6 +198,10 @@ class WordRows
 {
 public:
     int Count() const;
+    // wdFalse: a row that does not fit at the foot of a page goes whole to the next one; any
+    // other value lets rows break across pages, as in a new table.
+    int AllowBreakAcrossPages() const;
+    void setAllowBreakAcrossPages(int value);
 
 private:
     friend class WordTable;
@@ -211,7 +219,8 @@ public:
     WordColumns Columns() const { return WordColumns(m_document, m_index); }
     WordRows Rows() const { return WordRows(m_document, m_index); }
     // wdTableFormatColorful2 (9): shaded bold header row, banded rows, borders, columns fitted
-    // to their contents (the one look this layer draws for any format number).
+    // to their contents (the one look this layer draws for any format number); the header row
+    // never ends a page.
     // wdTableFormatNone (0): a plain grid, as a new table has.
     void AutoFormat(int format);
     // The table's number in the document, from 1.
@@ -286,9 +295,13 @@ class WordParagraphFormat
 public:
     // wdAlignParagraphRight (2), wdAlignParagraphJustify (3), ...
     void setAlignment(int alignment);
+    // Any value but wdFalse keeps the paragraph on the page where what follows it begins (the
+    // first line of the next paragraph, or the first row of a table). Paragraphs at the end only.
+    void setKeepWithNext(int value);
 
 private:
     friend class WordSelection;
+    friend class WordRange;
     enum class Scope { End, Document, Column };
     WordParagraphFormat(WordDocument *document, Scope scope, int table, int column)
         : m_document(document), m_scope(scope), m_table(table), m_column(column) {}

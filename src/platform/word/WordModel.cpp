@@ -66,7 +66,8 @@ void DocumentModel::closeParagraph()
     Paragraph &ended = last();
     ended.mark = m_format;
     Paragraph next;
-    next.alignment = ended.alignment;   // a new paragraph keeps the alignment, as after Enter
+    next.alignment = ended.alignment;   // a new paragraph keeps the paragraph format, as after Enter
+    next.keepWithNext = ended.keepWithNext;
     next.mark = m_format;
     m_blocks.emplace_back(std::move(next));
 }
@@ -172,6 +173,7 @@ int DocumentModel::addTable(int rows, int cols)
 {
     const Paragraph &end = last();
     const int alignment = end.alignment;
+    const bool keepWithNext = end.keepWithNext;
     const bool afterTable = m_blocks.size() >= 2
             && std::holds_alternative<Table>(m_blocks[m_blocks.size() - 2]);
     // An empty last paragraph becomes the table, as in Word; one with text (or a page break)
@@ -194,6 +196,7 @@ int DocumentModel::addTable(int rows, int cols)
 
     Paragraph after;
     after.alignment = alignment;
+    after.keepWithNext = keepWithNext;
     after.mark = m_format;
     m_blocks.emplace_back(std::move(after));
     ++m_revision;
@@ -235,6 +238,12 @@ void DocumentModel::setColumnAlignment(int k, int col, int alignment)
 void DocumentModel::setEndAlignment(int alignment)
 {
     last().alignment = alignment;
+    ++m_revision;
+}
+
+void DocumentModel::setEndKeepWithNext(bool keep)
+{
+    last().keepWithNext = keep;
     ++m_revision;
 }
 

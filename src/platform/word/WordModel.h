@@ -38,6 +38,7 @@ struct Paragraph
     CharFormat mark;    // format of the paragraph mark: an empty paragraph is as high as it
     int alignment = Unset;
     bool pageBreakBefore = false;
+    bool keepWithNext = false;   // stays on the page where the next paragraph or table begins
 
     bool isEmpty() const { return runs.empty(); }
     // The largest font on the line, which sets its height; `mark` is the paragraph's mark.
@@ -53,12 +54,15 @@ struct Table
     double fontSize = 12.0;
     bool bold = false;
     int autoFormat = 0;              // Word's table format number; 0 = plain grid
+    bool rowsBreakAcrossPages = true;   // false: a row that does not fit goes whole to the next page
     std::vector<int> columnAlignment;
     quint64 stamp = 0;               // new with every change, never the same for two tables
 
     QString &cell(int row, int col) { return cells[size_t(row * cols + col)]; }        // from 0
     const QString &cell(int row, int col) const { return cells[size_t(row * cols + col)]; }
     bool hasHeaderRow() const { return autoFormat != 0; }
+    // A heading row never ends a page: it stays with the row under it.
+    bool headerKeptWithNext() const { return hasHeaderRow() && rows > 1; }
     bool cellBold(int row) const { return bold || (hasHeaderRow() && row == 0); }
 };
 
@@ -107,6 +111,8 @@ public:
     void setAlignmentAll(int alignment);
     void setColumnAlignment(int k, int col, int alignment);   // col from 1
     void setEndAlignment(int alignment);
+    // Keep with next for the paragraph at the end, and so for the paragraphs its text goes on to.
+    void setEndKeepWithNext(bool keep);
 
     // Plain text of the whole document: paragraphs end with '\r', cells with '\a'.
     QString text() const;

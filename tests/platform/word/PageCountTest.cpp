@@ -1,5 +1,7 @@
 #include "WordTestBase.h"
 
+#include <functional>
+
 namespace {
 
 const QChar CR(13);
@@ -118,5 +120,59 @@ TEST_F(PageCountTest, EachPagesPartOfATableKeepsRoomForItsClosingBorder)
         for (int r = 1; r <= rows; ++r)
             t.Cell(r, 1).Range().setText(QString::number(r));
         EXPECT_EQ(doc.ComputeStatistics(wdStatisticPages), expected) << rows;
+    }
+}
+
+// What must stand together goes to the next page whole: a row that may not break, a paragraph
+// kept with the next and the first line under it, a heading row and the row under it. Each case
+// fills page 1 so that only the first part fits at its foot, then fills page 2 so that it holds
+// what follows only when that part stayed behind (12-point lines of 288 twips, 48 to a page).
+TEST_F(PageCountTest, WhatMustStandTogetherGoesWholeToTheNextPage)
+{
+    const auto endRange = [](WordDocument &doc) { return doc.Bookmarks().Item(QStringLiteral("\\endofdoc")).Range(); };
+    struct Case
+    {
+        const char *name;
+        std::function<void(WordApplication &, WordDocument &, bool together)> write;
+    };
+    const Case cases[] = {
+        {"a two-line row", [&](WordApplication &a, WordDocument &doc, bool together) {
+             WordTable t = doc.Tables().Add(endRange(doc), 1, 1);
+             t.Cell(1, 1).Range().setText(QStringLiteral("prima") + CR + QStringLiteral("seconda"));
+             if (together)
+                 t.Rows().setAllowBreakAcrossPages(wdFalse);
+             EXPECT_EQ(t.Rows().AllowBreakAcrossPages(), together ? wdFalse : wdTrue);
+             for (int i = 0; i < 46; ++i)
+                 a.Selection().TypeText(QStringLiteral("dopo") + CR);
+         }},
+        {"a heading and the first line under it", [&](WordApplication &a, WordDocument &doc, bool together) {
+             WordRange end = doc.Content().Paragraphs().Add(endRange(doc)).Range();
+             end.ParagraphFormat().setKeepWithNext(together ? wdTrue : wdFalse);
+             end.setText(QStringLiteral("TITOLO") + CR);
+             end.ParagraphFormat().setKeepWithNext(wdFalse);
+             for (int i = 0; i < 47; ++i)
+                 a.Selection().TypeText(QStringLiteral("testo") + CR);
+         }},
+        {"a heading row and the row under it", [&](WordApplication &a, WordDocument &doc, bool together) {
+             WordTable t = doc.Tables().Add(endRange(doc), 2, 1);
+             t.Cell(1, 1).Range().setText(QStringLiteral("intestazione"));
+             t.Cell(2, 1).Range().setText(QStringLiteral("riga"));
+             if (together)
+                 t.AutoFormat(wdTableFormatColorful2);
+             for (int i = 0; i < 46; ++i)
+                 a.Selection().TypeText(QStringLiteral("dopo") + CR);
+         }},
+    };
+    for (const Case &c : cases) {
+        for (const bool together : {false, true}) {
+            WordApplication fresh;
+            WordDocument &doc = fresh.Documents().Add();
+            fresh.Selection().Font().setName(QStringLiteral("Century Gothic"));
+            fresh.Selection().Font().setSize(12);
+            for (int i = 0; i < 47; ++i)
+                fresh.Selection().TypeText(QStringLiteral("riga") + CR);
+            c.write(fresh, doc, together);
+            EXPECT_EQ(doc.ComputeStatistics(wdStatisticPages), together ? 3 : 2) << c.name << (together ? ", together" : "");
+        }
     }
 }

@@ -415,3 +415,42 @@ TEST_F(WordTest, WrongTableOrCellNumbersChangeNothing)
         }
     EXPECT_EQ(read.paragraphs().back()->jc, QStringLiteral("right"));
 }
+
+// What a word processor must keep together is written for it: the paragraphs marked keep with
+// next (and only they), every paragraph of a heading row, the rows of a table that may not break.
+TEST_F(WordTest, ParagraphsKeptWithTheNextHeadingRowsAndUnbreakableRowsAreWrittenSo)
+{
+    WordApplication app;
+    WordDocument &doc = app.Documents().Add();
+    WordRange end = doc.Content().Paragraphs().Add(doc.Bookmarks().Item(QStringLiteral("\\endofdoc")).Range()).Range();
+    end.setText(QStringLiteral("prima") + QChar(13));
+    end.ParagraphFormat().setKeepWithNext(wdTrue);
+    end.setText(QStringLiteral("TITOLO") + QChar(13) + QChar(13));
+    end.ParagraphFormat().setKeepWithNext(wdFalse);
+    end.setText(QStringLiteral("testo") + QChar(13));
+    WordTable formatted = doc.Tables().Add(doc.Bookmarks().Item(QStringLiteral("\\endofdoc")).Range(), 3, 2);
+    formatted.Cell(1, 1).Range().setText(QStringLiteral("intestazione") + QChar(13) + QStringLiteral("su due righe"));
+    formatted.AutoFormat(wdTableFormatColorful2);
+    formatted.Rows().setAllowBreakAcrossPages(wdFalse);
+    doc.Tables().Add(doc.Bookmarks().Item(QStringLiteral("\\endofdoc")).Range(), 2, 1);
+
+    const docx::Document read = saveAndRead(doc);
+    QStringList kept;
+    for (const docx::Paragraph *p : read.paragraphs())
+        if (p->keepNext)
+            kept << p->text();
+    // The heading, the blank line after it, and the blank line between the tables, which opens
+    // the second.
+    EXPECT_EQ(kept, QStringList({"TITOLO", "", ""}));
+    const docx::Table &t = *read.tables().at(0);
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 1; c <= 2; ++c)
+            for (const docx::Paragraph &p : t.cell(r, c).paragraphs)
+                EXPECT_EQ(p.keepNext, r == 1) << r << "," << c;
+    for (const docx::Paragraph &p : read.tables().at(1)->cell(1, 1).paragraphs)
+        EXPECT_FALSE(p.keepNext);
+    // Only the three rows of the first table are marked unbreakable.
+    const QString xml = QString::fromUtf8(docx::readPart(path(QStringLiteral("doc.docx")), QStringLiteral("word/document.xml")));
+    EXPECT_EQ(xml.count(QStringLiteral("<w:cantSplit/>")), 3);
+    EXPECT_EQ(xml.count(QStringLiteral("<w:tr><w:trPr><w:cantSplit/></w:trPr>")), 3);
+}
