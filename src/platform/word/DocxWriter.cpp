@@ -59,7 +59,7 @@ public:
         const auto &blocks = document.blocks();
         for (size_t i = 0; i < blocks.size(); ++i) {
             if (const auto *p = std::get_if<Paragraph>(&blocks[i]))
-                paragraph(*p, document.markOf(i), p->keepWithNext || keptWithTable(document, i));
+                paragraph(*p, document.markOf(i), keptWithNext(document, i));
             else
                 table(std::get<Table>(blocks[i]));
         }

@@ -242,10 +242,7 @@ int countPages(const DocumentModel &document)
             tables[i] = measureRows(std::get<Table>(blocks[i]));
         return tables[i];
     };
-    const auto kept = [&](size_t i) {
-        const auto *p = std::get_if<Paragraph>(&blocks[i]);
-        return p && i + 1 < blocks.size() && (p->keepWithNext || keptWithTable(document, i));
-    };
+    const auto kept = [&](size_t i) { return keptWithNext(document, i); };
 
     Pages pages;
     for (size_t i = 0; i < blocks.size(); ++i) {

@@ -190,13 +190,11 @@ static TableGeometry measureTable(const Table &table)
     return geometry;
 }
 
-bool keptWithTable(const DocumentModel &document, size_t block)
+bool keptWithNext(const DocumentModel &document, size_t block)
 {
     const auto &blocks = document.blocks();
-    if (block + 1 >= blocks.size() || !std::holds_alternative<Table>(blocks[block + 1]))
-        return false;
-    const auto *p = std::get_if<Paragraph>(&blocks[block]);
-    return p && p->isEmpty();
+    const auto *p = block + 1 < blocks.size() ? std::get_if<Paragraph>(&blocks[block]) : nullptr;
+    return p && (p->keepWithNext || (p->isEmpty() && std::holds_alternative<Table>(blocks[block + 1])));
 }
 
 void installFontSubstitutions()

@@ -36,10 +36,11 @@ struct TableGeometry
 // (centred) where they do not. A plain table shares the text width out evenly.
 TableGeometry tableGeometry(const Table &table);
 
-// An empty paragraph right before a table is the blank line that opens it: it is kept on the page
-// where the table begins ("keep with next"), so that a table that no longer fits at the foot of a
-// page takes its blank line along to the next.
-bool keptWithTable(const DocumentModel &document, size_t block);
+// Whether paragraph `block` stays on the page where what follows it begins ("keep with next"), as
+// the file marks it and the pages are counted: a paragraph set so, and an empty paragraph right
+// before a table, the blank line that opens it, so that a table that no longer fits at the foot
+// of a page takes its blank line along to the next. Nothing follows the last block.
+bool keptWithNext(const DocumentModel &document, size_t block);
 
 // Fonts the documents name that a Linux desktop lacks, mapped to ones of like metrics.
 void installFontSubstitutions();
