@@ -53,8 +53,12 @@ QString WordExport::perNomeFile(const QString &testo)
 
 QString WordExport::nomeDocumento(const QString &parte, const QString &proprietario)
 {
-    // A file name holds at most 255 bytes; the owner gives up its last characters, whole ones.
-    constexpr qsizetype limite = 255;
+    // A file name holds at most 255 bytes, and the safe save first writes the document under its
+    // name followed by a dot and six characters, then renames it over the document of that name:
+    // that temporary name must fit too, or only the first print of a document could be written.
+    // The owner gives up its last characters, whole ones.
+    constexpr qsizetype suffissoTemporaneo = 7;
+    constexpr qsizetype limite = 255 - suffissoTemporaneo;
     const QString fine = QStringLiteral(".doc");
     const QString nome = perNomeFile(proprietario);
     qsizetype byte = QFile::encodeName(parte + fine).size();

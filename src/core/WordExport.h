@@ -84,7 +84,8 @@ public:
     // : * ? " < > | and control characters) become "_". Nothing else changes.
     static QString perNomeFile(const QString &testo);
     // A document's file name: <parte>, the owner made fit for a file name, ".doc"; the owner's
-    // part is cut, at the end of a whole character, so that the name fits the file system.
+    // part is cut, at the end of a whole character, so that the name fits the file system, also
+    // as the temporary file that a save writes before it replaces the document.
     static QString nomeDocumento(const QString &parte, const QString &proprietario);
     // Where documents go: the program's folder, unless a test chose another.
     static QString cartella();
