@@ -105,7 +105,12 @@ EsitoSaggi calcolaTabellaSaggi(const QString &minimo, const QString &massimo, co
     std::array<RigaCalcolata, MassimoSaggi> righe;
     int n = 0;
     bool troncato = false;
-    for (double r = *rMin; r <= *rMax; r += *rPasso) {
+    // Added up, the increments can land a hair above a maximum that a whole number of them
+    // reaches (3,18 + 4 x 0,10 gives 3,5800000000000005): such a rate is the maximum and keeps
+    // its line. The margin, a millionth of an increment, is far above that rounding and far below
+    // any rate the range does not reach.
+    const double margine = std::abs(*rPasso) * 1e-6;
+    for (double r = *rMin; r <= *rMax + margine; r += *rPasso) {
         if (n == MassimoSaggi) {
             troncato = true;
             break;

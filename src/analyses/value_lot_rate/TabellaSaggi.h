@@ -37,8 +37,9 @@ enum class EsitoSaggi {
 
 // Rebuilds the table for the chosen appraisal row over the range typed in the three boxes (their
 // texts, read with the decimal comma). The rate runs from the minimum while it does not exceed
-// the maximum, adding the increment each time in double precision, so that 7 to 10 by 0,1 ends
-// exactly at 10 after rounding; each row holds
+// the maximum, adding the increment each time in double precision; a rate that the added-up
+// increments bring only a rounding error above the maximum is the maximum, so that 7 to 10 by
+// 0,1 ends at 10 and 3,18 to 3,58 by 0,1 at 3,58; each row holds
 //     r  = Int(100 x rate + 0.5) / 100
 //     Va = Int((Vm - K) / (1 + r/100) ^ a)
 //     Va per square metre = Int(Va / S x 100 + 0.5) / 100.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -129,6 +130,36 @@ TEST_F(CapitaliTabella, RangeArithmeticReadsTheBoxTexts)
     EXPECT_EQ(gNumeroSaggi.leading(), 0);
     for (RowArray *c : tabella)
         EXPECT_EQ((*c)[1], Variant(QString()));
+}
+
+// The bars set the range in hundredths of a percent: a maximum that a whole number of increments
+// reaches from the minimum is the table's last rate, however the added-up increments round
+// (3,18 + 4 x 0,10 comes out a hair above 3,58); a maximum between two rates ends the table at
+// the rate below it.
+TEST_F(CapitaliTabella, EveryRateUpToTheMaximumHasItsLine)
+{
+    rigaScelta(1, "1000000", "600000", "2", "1000");
+    QStringList sbagliati;
+    for (int passo : {1, 2, 3, 7, 10, 13, 25, 33, 50, 99, 100}) {
+        for (int minimo : {100, 318, 701, 999, 9000}) {
+            for (int k = 0; k < MassimoSaggi; ++k) {
+                for (int oltre = 0; oltre < passo; oltre += std::max(1, passo / 2)) {
+                    const int massimo = minimo + k * passo + oltre;
+                    if (massimo > BarraMassimo.massimo)
+                        continue;
+                    const EsitoSaggi esito = calcolaTabellaSaggi(testoPercentuale(minimo), testoPercentuale(massimo),
+                                                                 testoPercentuale(passo));
+                    const double ultimo = double(minimo + k * passo) / 100;
+                    if (esito != EsitoSaggi::Calcolato || gNumeroSaggi.leading() != k + 1
+                        || gSaggiRendimento[k + 1] != Variant(ultimo))
+                        sbagliati << QStringLiteral("%1-%2 by %3: %4 rates, the last %5")
+                                             .arg(minimo).arg(massimo).arg(passo).arg(gNumeroSaggi.leading())
+                                             .arg(gSaggiRendimento[int(gNumeroSaggi.leading())].text());
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(sbagliati.isEmpty()) << sbagliati.size() << " ranges, such as " << sbagliati.value(0).toStdString();
 }
 
 TEST_F(CapitaliTabella, MoreThanAHundredRatesFillTheTableAndAreCounted)
