@@ -103,8 +103,10 @@ std::optional<Fermata> controllaCoerenza(const ValoriControlli &v)
                                       "valore relativo immesso nella finestra Dati: premi di nuovo TOTALE STIMA prima "
                                       "di stampare."),
                        vb::Exclamation, QStringLiteral("valore")};
-    // No line chosen in the rate table leaves the rate as typed in the row.
-    if (!v.rigaSaggio.text().isEmpty() && !stessoValore(v.saggioTabella, v.saggioRiga))
+    // Section M names the line of the rate table the appraiser chose, and states its rate.
+    if (v.rigaSaggio.text().trimmed().isEmpty())
+        return Fermata{Capitali::avvisoSceltaSaggio(), vb::Exclamation, QStringLiteral("capitali")};
+    if (!stessoValore(v.saggioTabella, v.saggioRiga))
         return Fermata{QStringLiteral("Il saggio di rendimento della riga n.") + v.rigaSaggio.text()
                            + QStringLiteral(" della finestra Rendimento non corrisponde con il valore relativo immesso "
                                             "nella finestra Dati: clicca di nuovo sul numero della riga scelta prima di "

@@ -28,7 +28,7 @@ struct ValoriControlli
     Variant valoreRiga;           // Vm of the chosen row
     QString superficieLotto;      // lot window, the lot's surface as it stands now
     Variant superficieRiga;       // S of the chosen row
-    Variant rigaSaggio;           // the rate-table line the report names (nothing when none)
+    Variant rigaSaggio;           // the rate-table line the report names (nothing when none is chosen)
     Variant saggioTabella;        // the rate that line shows (nothing when the table has no such line)
     Variant saggioRiga;           // r of the chosen row
     Variant valoreArea;           // Va of the chosen row

@@ -1,5 +1,7 @@
 #include "report/ControlliStampa.h"
 
+#include "analyses/value_lot_rate/TabellaSaggi.h"
+
 #include "report/RelazioneTest.h"
 #include "core/WindowRegistry.h"
 
@@ -117,11 +119,21 @@ const Caso casi[] = {
     {"rate range moved after the choice", [](stampa::ValoriControlli &v) { v.saggioTabella = 5.5; }, 'g'},
     {"rate typed as 7,50", [](stampa::ValoriControlli &v) { v.saggioRiga = QStringLiteral("7,50"); }, 0},
     {"chosen line beyond the table", [](stampa::ValoriControlli &v) { v.saggioTabella = Variant(); }, 'g'},
+    // Section M names the line of the rate table the appraiser chose: no line, no report.
     {"no line chosen, rate typed in the row", [](stampa::ValoriControlli &v) {
          v.rigaSaggio = Variant();
          v.saggioTabella = Variant();
-         v.saggioRiga = 6.0;
-     }, 0},
+         v.saggioRiga = 12.0;
+     }, 'm'},
+    {"the empty line a read gives back", [](stampa::ValoriControlli &v) { v.rigaSaggio = QString(); }, 'm'},
+    {"no line chosen and the building value wrong", [](stampa::ValoriControlli &v) {
+         v.rigaSaggio = Variant();
+         v.valoreFabbricato = QStringLiteral("1");
+     }, 'f'},
+    {"no line chosen and the lot surface wrong", [](stampa::ValoriControlli &v) {
+         v.rigaSaggio = Variant();
+         v.superficieLotto = QStringLiteral("1");
+     }, 'm'},
     {"lot length changed after sending its surface", [](stampa::ValoriControlli &v) { v.superficieLotto = QStringLiteral("750"); }, 'h'},
     {"building value and surface both wrong", [](stampa::ValoriControlli &v) {
          v.valoreFabbricato = QStringLiteral("1");
@@ -151,6 +163,11 @@ Atteso atteso(char controllo, const char *termine)
         return {QStringLiteral("Il saggio di rendimento della riga n.3 della finestra Rendimento non corrisponde con il "
                                "valore relativo immesso nella finestra Dati: clicca di nuovo sul numero della riga "
                                "scelta prima di stampare."),
+                vb::Exclamation, QStringLiteral("capitali")};
+    case 'm':
+        return {QStringLiteral("Scegli il tasso di rendimento (cliccando sul numero d'ordine corrispondente) che meglio "
+                               "risponde alla situazione della zona e del mercato. Esso andrà inserito "
+                               "automaticamente nei dati della valutazione del terreno."),
                 vb::Exclamation, QStringLiteral("capitali")};
     case 'h':
         return {QStringLiteral("La superficie del lotto della finestra Superficie non corrisponde con il valore "
@@ -227,6 +244,12 @@ TEST_F(RelazioneTest, AReportWithNoPlotValueOrWithDisagreeingFiguresIsNotWritten
         {"lot length changed after sending its surface",
          [this] { set(window<QWidget>(QStringLiteral("superficie")), QStringLiteral("urban_15"), QStringLiteral("30")); },
          "superficie", "La superficie del lotto della finestra Superficie non corrisponde"},
+        {"rate 12 typed in the row, no line ever chosen",
+         [this] {
+             gRigaSaggio = Variant();
+             set(window<QWidget>(QStringLiteral("dati")), QStringLiteral("sagg_1"), QStringLiteral("12"));
+         },
+         "capitali", "Scegli il tasso di rendimento (cliccando sul numero d'ordine corrispondente)"},
     };
     for (const auto &c : casi) {
         SCOPED_TRACE(c.nome);

@@ -198,15 +198,19 @@ void Capitali::specific_Click(int)
 
 // --- check, help, hint ----------------------------------------------------------------------
 
+QString Capitali::avvisoSceltaSaggio()
+{
+    return QStringLiteral("Scegli il tasso di rendimento (cliccando sul numero d'ordine corrispondente) che meglio "
+                          "risponde alla situazione della zona e del mercato. Esso andrà inserito automaticamente nei "
+                          "dati della valutazione del terreno.");
+}
+
 void Capitali::controlla_click()
 {
     const bool frecciaMostrata = std::any_of(griglia.freccia.begin() + 1, griglia.freccia.end(),
                                                      [](const QLabel *f) { return !f->isHidden(); });
     if (!frecciaMostrata)
-        MsgBox(QStringLiteral("Scegli il tasso di rendimento (cliccando sul numero d'ordine corrispondente) che "
-                              "meglio risponde alla situazione della zona e del mercato. Esso andrà inserito "
-                              "automaticamente nei dati della valutazione del terreno."),
-               vb::Information, gTitoloControllo);
+        MsgBox(avvisoSceltaSaggio(), vb::Information, gTitoloControllo);
     else
         MsgBox(QStringLiteral("Puoi modificare il tasso minimo e massimo o l'incremento. Oppure puoi tornare alla "
                               "finestra Dati."),

@@ -57,6 +57,8 @@ public:
     void aiuto_Click();
 
     void controlla_click() override;
+    // What the data check asks while no rate is chosen; the report asks the same before it prints.
+    static QString avvisoSceltaSaggio();
     void solodati_Click() override;
 
     // The range as the bars stand and the chosen table row, and putting them back: the chosen
