@@ -94,6 +94,7 @@ void scriviArchivioTotale(ArchiveWriter &writer, const ArchivioTotale &archivio)
     writer.add(archivio.saggi.rigaSaggio);
     writer.endRecord();
     scriviRecordFrontespizio(writer, archivio.frontespizio);
+    scriviSuperficieLotto(writer, archivio.superficieLotto);
 }
 
 bool leggiArchivioTotale(const QList<QList<Variant>> &records, ArchivioTotale &out, QString *motivo)
@@ -119,8 +120,9 @@ bool leggiArchivioTotale(const QList<QList<Variant>> &records, ArchivioTotale &o
     const Posizioni p(n);
     if (righe.size() < p.fine)
         return rifiuta(QStringLiteral("il file finisce prima delle %1 righe previste per %2 stime").arg(p.fine).arg(n));
-    if (righe.size() > p.fine)
-        return rifiuta(QStringLiteral("il file contiene più delle %1 righe previste per %2 stime").arg(p.fine).arg(n));
+    // One line more holds the lot surface typed by hand.
+    if (righe.size() > p.fine + 1)
+        return rifiuta(QStringLiteral("il file contiene più delle %1 righe previste per %2 stime").arg(p.fine + 1).arg(n));
 
     ArchivioTotale letto;
     letto.rigaScelta = prima[1];
@@ -173,6 +175,13 @@ bool leggiArchivioTotale(const QList<QList<Variant>> &records, ArchivioTotale &o
     if (!leggiArchivioFrontespizio(parte, letto.frontespizio, &perche))
         return rifiuta(perche);
 
+    if (righe.size() > p.fine) {
+        const QList<Variant> &superficie = righe[p.fine];
+        if (superficie.size() != 1 || superficie[0].isEmpty())
+            return rifiuta(QStringLiteral("la riga %1 non contiene la sola superficie del lotto").arg(rigaFile(p.fine)));
+        letto.superficieLotto = superficie[0].text();
+    }
+
     out = letto;
     return true;
 }
@@ -192,6 +201,7 @@ ArchivioTotale raccogliArchivioTotale()
     Superficie *superficie = WindowRegistry::get<Superficie>(nomeSuperficie);
     for (int k = 1; k <= NumeroCampiUrbanistici; ++k)
         a.urbanistica[k] = superficie->urban(k);
+    a.superficieLotto = superficieDaConservare(a.urbanistica, superficie->suplot());
     Capitali *capitali = WindowRegistry::get<Capitali>(nomeCapitali);
     capitali->rinnovaTabella();   // the count saved is that of the chosen row's table
     a.saggi = capitali->archivioFinestra();
@@ -220,6 +230,8 @@ void applicaArchivioTotale(const ArchivioTotale &archivio)
         gDatiUrbanistici[k] = archivio.urbanistica[k];
         superficie->setUrban(k, gDatiUrbanistici[k].text());
     }
+    if (archivio.superficieLotto)
+        superficie->setSuplot(*archivio.superficieLotto);
     Capitali *capitali = daLeggere<Capitali>(nomeCapitali);
     gNumeroSaggi = archivio.numeroSaggi;
     capitali->applicaArchivio(archivio.saggi);

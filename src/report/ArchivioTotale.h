@@ -16,9 +16,11 @@
 //   11  1 line    rate: minimum, maximum, increment bars; number of rates; chosen rate row
 //   12  1 line    cover page: municipality, locality, address, owner
 //   13  1 line    cover page: client, place, date, annexes
+//   14  1 line    lot: the lot surface, only when it is not the one the fields give (typed by
+//                 hand); a file without it reads as the lot fields give their surface
 // Records 3 to 13 are, field for field, the windows' own archives (the rate record carries the
-// number of rates besides). One struct and one pair of functions hold the layout, so that the
-// writer and the reader cannot drift apart.
+// number of rates besides), and record 14 is the lot archive's last line. One struct and one pair
+// of functions hold the layout, so that the writer and the reader cannot drift apart.
 
 #include "analyses/costs_times/ArchivioOpere.h"
 #include "analyses/value_lot_rate/CalcoloSuperficie.h"
@@ -30,6 +32,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 
 class ArchiveWriter;
 class Dati;
@@ -37,7 +40,7 @@ class Frontespizio;
 
 struct ArchivioTotale
 {
-    static constexpr int RigheFisse = 87;   // every line but the appraisal rows
+    static constexpr int RigheFisse = 87;   // every line but the appraisal rows and the lot surface
 
     Variant rigaScelta;                          // as held: a text, or nothing
     QList<std::array<Variant, 5>> righe;         // rows 1 to N: Vm, K, a, S, r
@@ -45,6 +48,7 @@ struct ArchivioTotale
     ArchivioOpere costi;
     ArchivioOpere tempi;
     CampiUrbanistici urbanistica;                // 1 to 33
+    std::optional<QString> superficieLotto;      // the lot surface, when the fields do not give it
     ArchivioSaggi saggi;
     Variant numeroSaggi;                         // as counted when saved
     DatiFrontespizio frontespizio;
@@ -57,7 +61,7 @@ void scriviArchivioTotale(ArchiveWriter &writer, const ArchivioTotale &archivio)
 // to 100, a file shorter or longer than its count gives (blank lines at the end are harmless), a
 // line with the wrong number of fields, a bar or slider value that is no number or outside its
 // bar, a building type that is not 1, 2 or 3. A bare number where a text belongs reads as its
-// text.
+// text; so does the one field of the lot surface's line.
 bool leggiArchivioTotale(const QList<QList<Variant>> &records, ArchivioTotale &out, QString *motivo);
 
 // The appraisal as the windows hold it now; a window not yet open is created hidden (the rate

@@ -114,7 +114,8 @@ std::optional<Fermata> controllaCoerenza(const ValoriControlli &v)
                        vb::Exclamation, QStringLiteral("capitali")};
     if (!stessoValore(v.superficieLotto, v.superficieRiga))
         return Fermata{QStringLiteral("La superficie del lotto della finestra Superficie non corrisponde con il valore "
-                                      "relativo immesso nella finestra Dati: premi di nuovo SUPERFICIE DEL LOTTO MQ. "
+                                      "relativo immesso nella finestra Dati: correggi, se serve, la superficie del "
+                                      "lotto nella finestra Superficie e premi di nuovo SUPERFICIE DEL LOTTO MQ. "
                                       "prima di stampare."),
                        vb::Exclamation, QStringLiteral("superficie")};
     return std::nullopt;

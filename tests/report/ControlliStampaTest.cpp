@@ -171,8 +171,9 @@ Atteso atteso(char controllo, const char *termine)
                 vb::Exclamation, QStringLiteral("capitali")};
     case 'h':
         return {QStringLiteral("La superficie del lotto della finestra Superficie non corrisponde con il valore "
-                               "relativo immesso nella finestra Dati: premi di nuovo SUPERFICIE DEL LOTTO MQ. prima "
-                               "di stampare."),
+                               "relativo immesso nella finestra Dati: correggi, se serve, la superficie del lotto "
+                               "nella finestra Superficie e premi di nuovo SUPERFICIE DEL LOTTO MQ. prima di "
+                               "stampare."),
                 vb::Exclamation, QStringLiteral("superficie")};
     case 'a':
         return {QStringLiteral("Il totale delle percentuali dei costi non è uguale a 100: sistemalo prima di stampare."),
@@ -265,6 +266,46 @@ TEST_F(RelazioneTest, AReportWithNoPlotValueOrWithDisagreeingFiguresIsNotWritten
         EXPECT_TRUE(isShown(QString::fromUtf8(c.finestra)));
         EXPECT_TRUE(QDir(cartella.path()).isEmpty());
     }
+}
+
+// The appraiser corrects the lot surface by hand and sends it into the row: the report prints,
+// and prints again once the whole appraisal is saved and read back in a program started again.
+TEST_F(RelazioneTest, ALotSurfaceTypedByHandIsSavedReadBackAndPrinted)
+{
+    stimaCompleta();
+    QWidget *lotto = window<QWidget>(QStringLiteral("superficie"));
+    ASSERT_EQ(box(lotto, QStringLiteral("suplot"))->text(), "1000");
+    set(lotto, QStringLiteral("suplot"), QStringLiteral("950"));
+    premi(lotto, QStringLiteral("cmdlotto"));
+    const QStringList stima = {"950", "1425", "475"};   // 1,5 x 950 m3, at 3 m a floor
+    const auto mostrata = [this] {
+        QWidget *l = window<QWidget>(QStringLiteral("superficie"));
+        return QStringList{box(l, QStringLiteral("suplot"))->text(), box(l, QStringLiteral("vol"))->text(),
+                           box(l, QStringLiteral("suplord"))->text()};
+    };
+    ASSERT_EQ(mostrata(), stima);
+    messages.clear();
+    EXPECT_EQ(stampa().error, QString());
+    EXPECT_TRUE(messages.isEmpty()) << messages.value(0).text.toStdString();
+
+    const QString archivio = cartella.filePath(QStringLiteral("Vantegra-totale-lotto"));
+    answerDialog(archivio);
+    trigger(f, QStringLiteral("salvatutto"));
+    const QByteArray scritto = contenuto(archivio);
+    EXPECT_EQ(scritto.count("\r\n"), 1 + 87 + 1);
+    EXPECT_TRUE(scritto.endsWith(",\"planimetria, foto\"\r\n\"950\"\r\n")) << scritto.right(80).toStdString();
+
+    WindowTest::TearDown();
+    WindowTest::SetUp();
+    answerDialog(archivio);
+    trigger(show<QWidget>(QStringLiteral("dati")), QStringLiteral("apritutto"));
+    EXPECT_EQ(gSuperficie[1].text(), "950");
+    EXPECT_EQ(mostrata(), stima);
+    f = window<Frontespizio>(QStringLiteral("frontespizio"));
+    QFile::remove(cartella.filePath(QStringLiteral("-RelazioneVantegra-Rossi Mario.doc")));
+    messages.clear();
+    EXPECT_EQ(stampa().error, QString());
+    EXPECT_TRUE(messages.isEmpty()) << messages.value(0).text.toStdString();
 }
 
 TEST_F(RelazioneTest, AnOwnerTooLongForAFileNameStillGivesTheReportAsOftenAsItIsPrinted)

@@ -1,5 +1,6 @@
 #include "analyses/value_lot_rate/CalcoloSuperficie.h"
 
+#include "core/Controlli.h"
 #include "runtime/ArchiveRecord.h"
 #include "runtime/Variant.h"
 
@@ -105,15 +106,42 @@ EsitoControlloUrbanistico controllaCampiUrbanistici(const CampiUrbanistici &camp
     return tutti ? EsitoControlloUrbanistico::Completo : EsitoControlloUrbanistico::CampoVuoto;
 }
 
-void scriviArchivioUrbanistica(ArchiveWriter &writer, const CampiUrbanistici &campi)
+QString superficieDaiCampi(const CampiUrbanistici &campi)
+{
+    const QString &lunghezza = campi[CampoLunghezza];
+    const QString &larghezza = campi[CampoLarghezza];
+    if (lunghezza.isEmpty() || larghezza.isEmpty() || !RegolaNumerica(larghezza))
+        return QString();
+    return superficieLotto(lunghezza, larghezza).value_or(QString());
+}
+
+std::optional<QString> superficieDaConservare(const CampiUrbanistici &campi, const QString &suplot)
+{
+    if (suplot == superficieDaiCampi(campi))
+        return std::nullopt;
+    return suplot;
+}
+
+void scriviSuperficieLotto(ArchiveWriter &writer, const std::optional<QString> &superficie)
+{
+    if (!superficie)
+        return;
+    writer.addText(*superficie);
+    writer.endRecord();
+}
+
+void scriviArchivioUrbanistica(ArchiveWriter &writer, const CampiUrbanistici &campi,
+                               const std::optional<QString> &superficie)
 {
     for (int k = 1; k <= NumeroCampiUrbanistici; ++k) {
         writer.addText(campi[k]);
         writer.endRecord();
     }
+    scriviSuperficieLotto(writer, superficie);
 }
 
-bool leggiArchivioUrbanistica(const ArchiveReader &reader, CampiUrbanistici &campi, QString *motivo)
+bool leggiArchivioUrbanistica(const ArchiveReader &reader, CampiUrbanistici &campi, QString *motivo,
+                              std::optional<QString> *superficie)
 {
     const auto &righe = reader.records();
     qsizetype n = righe.size();
@@ -128,17 +156,21 @@ bool leggiArchivioUrbanistica(const ArchiveReader &reader, CampiUrbanistici &cam
         return rifiuta(QStringLiteral("è vuoto"));
     if (n == 1)
         return rifiuta(QStringLiteral("contiene una sola riga invece di %1").arg(NumeroCampiUrbanistici));
-    if (n != NumeroCampiUrbanistici)
+    const bool conSuperficie = superficie && n == NumeroCampiUrbanistici + 1;
+    if (n != NumeroCampiUrbanistici && !conSuperficie)
         return rifiuta(QStringLiteral("contiene %1 righe invece di %2").arg(n).arg(NumeroCampiUrbanistici));
 
     CampiUrbanistici letti;
-    for (int k = 1; k <= NumeroCampiUrbanistici; ++k) {
+    for (int k = 1; k <= n; ++k) {
         const QList<Variant> &riga = righe[k - 1];
         // A line left blank reads as an empty field; a bare number is never written here.
         if (riga.size() != 1 || riga[0].isNumber())
             return rifiuta(QStringLiteral("la riga %1 non contiene un solo testo tra virgolette").arg(k));
-        letti[k] = riga[0].rawText();
+        if (k <= NumeroCampiUrbanistici)
+            letti[k] = riga[0].rawText();
     }
     campi = letti;
+    if (superficie)
+        *superficie = conSuperficie ? std::optional<QString>(righe[n - 1][0].rawText()) : std::nullopt;
     return true;
 }

@@ -14,6 +14,9 @@ class ArchiveWriter;
 // The 33 lot fields by their index, 1 to 33; element 0 is not used.
 inline constexpr int NumeroCampiUrbanistici = 33;
 using CampiUrbanistici = std::array<QString, NumeroCampiUrbanistici + 1>;
+// The mean length and width of the lot, whose product is the lot surface.
+inline constexpr int CampoLunghezza = 15;
+inline constexpr int CampoLarghezza = 16;
 
 // Fields 2 to 16 are meant for numbers: digits and the decimal comma only.
 bool campoNumerico(int campo);
@@ -59,9 +62,22 @@ enum class EsitoControlloUrbanistico {
 };
 EsitoControlloUrbanistico controllaCampiUrbanistici(const CampiUrbanistici &campi);
 
-// The lot archive: 33 lines, line k the text of field k in double quotes.
-void scriviArchivioUrbanistica(ArchiveWriter &writer, const CampiUrbanistici &campi);
-// Checks a whole file before anything of it is used: exactly 33 lines of one quoted text each
-// (blank lines at the end are allowed). False with the reason, in a short Italian phrase, when it
-// is not a lot archive.
-bool leggiArchivioUrbanistica(const ArchiveReader &reader, CampiUrbanistici &campi, QString *motivo);
+// The lot surface the fields give when they are written in order into the window as just loaded:
+// length × width, once the width is written with the length already there and passes the number
+// rule; otherwise the box stays empty.
+QString superficieDaiCampi(const CampiUrbanistici &campi);
+// The lot surface box when it holds something else than the fields give (a surface typed by hand,
+// or one the fields no longer give): what the archives keep besides the fields; nothing otherwise.
+std::optional<QString> superficieDaConservare(const CampiUrbanistici &campi, const QString &suplot);
+// That surface as the archives keep it: one line of one quoted text, after all the other lines.
+void scriviSuperficieLotto(ArchiveWriter &writer, const std::optional<QString> &superficie);
+
+// The lot archive: 33 lines, line k the text of field k in double quotes, and the kept lot surface
+// as a 34th line when there is one.
+void scriviArchivioUrbanistica(ArchiveWriter &writer, const CampiUrbanistici &campi,
+                               const std::optional<QString> &superficie = std::nullopt);
+// Checks a whole file before anything of it is used: 33 lines of one quoted text each, and, where
+// `superficie` is given, a 34th such line for the lot surface (blank lines at the end are allowed).
+// False with the reason, in a short Italian phrase, when it is not a lot archive.
+bool leggiArchivioUrbanistica(const ArchiveReader &reader, CampiUrbanistici &campi, QString *motivo,
+                              std::optional<QString> *superficie = nullptr);

@@ -117,9 +117,6 @@ const char *const spiegazioniStima[3] = {
     "della zona e del lotto come le distanze dai confini e dai fabbricati e la forma dell'area.",
 };
 
-constexpr int CampoLunghezza = 15;
-constexpr int CampoLarghezza = 16;
-
 // Fields 4 to 8, the building index to the maximum volume: what the buildable estimate reads
 // besides the lot surface.
 bool campoDellaStima(int campo)
@@ -193,6 +190,12 @@ void Superficie::setUrban(int campo, const QString &testo)
 }
 
 QString Superficie::suplot() const { return m_ui->suplot->text(); }
+
+void Superficie::setSuplot(const QString &testo)
+{
+    scriviTesto(m_ui->suplot, testo);
+}
+
 QString Superficie::vol() const { return m_ui->vol->text(); }
 QString Superficie::suplord() const { return m_ui->suplord->text(); }
 
@@ -366,18 +369,22 @@ AnalysisWindow::ArchiveKind Superficie::archivio() const
 
 void Superficie::scriviArchivio(ArchiveWriter &writer)
 {
-    scriviArchivioUrbanistica(writer, campi());
+    const CampiUrbanistici c = campi();
+    scriviArchivioUrbanistica(writer, c, superficieDaConservare(c, suplot()));
 }
 
 bool Superficie::leggiArchivio(const ArchiveReader &reader, QString *motivo)
 {
     CampiUrbanistici letti;
-    if (!leggiArchivioUrbanistica(reader, letti, motivo))
+    std::optional<QString> superficie;
+    if (!leggiArchivioUrbanistica(reader, letti, motivo, &superficie))
         return false;
     comeAppenaCaricata();
     // Each field's handler runs as it is written: the lot surface and the estimate follow the file.
     for (int k = 1; k <= NumeroCampiUrbanistici; ++k)
         setUrban(k, letti[k]);
+    if (superficie)
+        setSuplot(*superficie);
     return true;
 }
 

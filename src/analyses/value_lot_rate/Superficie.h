@@ -35,6 +35,8 @@ public:
     QString urban(int campo) const;
     void setUrban(int campo, const QString &testo);
     QString suplot() const;
+    // A lot surface kept by an archive, written after the fields: the estimate follows it.
+    void setSuplot(const QString &testo);
     QString vol() const;
     QString suplord() const;
     // The names of fields 1 to 19 and of fields 20 to 33, as their labels show them.

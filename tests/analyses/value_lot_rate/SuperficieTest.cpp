@@ -294,6 +294,55 @@ TEST_F(SuperficieTest, SaveChecksFirstThenWritesThirtyThreeQuotedLines)
     EXPECT_TRUE(contenuto(file).startsWith("\"C\"\r\n\"2\"\r\n"));
 }
 
+// A lot surface that differs from what the fields give is kept as one more line after the 33
+// fields and read back after them in a program started again; a file of the surface the fields
+// give keeps its 33 lines.
+TEST_F(SuperficieTest, ALotSurfaceTypedByHandIsKeptByTheArchive)
+{
+    const struct
+    {
+        const char *nome;
+        const char *larghezza;
+        const char *superficie;   // typed into the lot surface box; nothing when left as computed
+        QByteArray rigaInPiu;
+    } casi[] = {
+        {"computed", "25", nullptr, ""},
+        {"950 typed over 1000", "25", "950", "\"950\"\r\n"},
+        {"1000 typed, as computed", "25", "1000", ""},
+        {"emptied", "25", "", "\"\"\r\n"},
+        {"a width that is no number gives none", "2a", "950,5", "\"950,5\"\r\n"},
+        {"and none is kept from before it", "2a", nullptr, "\"640\"\r\n"},
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.nome);
+        TearDown();
+        SetUp();
+        riempiTutto();
+        const QPair<int, const char *> dati[] = {{4, "1,5"}, {8, "2000"}, {6, "0,3"}, {7, "7"}, {5, "500"},
+                                                 {15, "40"}, {16, c.larghezza}};
+        for (const auto &[k, testo] : dati)
+            campo(k)->setText(QString::fromLatin1(testo));
+        if (c.superficie)
+            box("suplot")->setText(QString::fromUtf8(c.superficie));
+        const QStringList stima = {box("suplot")->text(), box("vol")->text(), box("suplord")->text()};
+
+        const QString file = path("Vantegra-sup-a-mano");
+        QByteArray atteso;
+        for (int k = 1; k <= NumeroCampiUrbanistici; ++k)
+            atteso += "\"" + campo(k)->text().toUtf8() + "\"\r\n";
+        answerDialog(file);
+        trigger(w, "salvanome");
+        EXPECT_EQ(QString::fromUtf8(contenuto(file)), QString::fromUtf8(atteso + c.rigaInPiu));
+
+        TearDown();
+        SetUp();
+        answerDialog(file);
+        trigger(w, "apri");
+        EXPECT_EQ(campo(16)->text(), QString::fromLatin1(c.larghezza));
+        EXPECT_EQ(QStringList({box("suplot")->text(), box("vol")->text(), box("suplord")->text()}), stima);
+    }
+}
+
 TEST_F(SuperficieTest, OpenPutsTheFieldsBackAndRecomputes)
 {
     const QString file = path("Vantegra-sup-letto");
@@ -338,8 +387,14 @@ TEST_F(SuperficieTest, FilesOfAnotherKindAreRefusedAndChangeNothing)
     for (int riga = 1; riga <= 32; ++riga)
         righeDati += "\"200000\",\"100000\",\"2\",\"500\",\"5\",\"1\"\r\n";
     ASSERT_TRUE(scrivi(dati, righeDati));
+    const QString lungo = path("Vantegra-sup-lungo");
+    ASSERT_TRUE(scrivi(lungo, salvato + "\"950\"\r\n\"960\"\r\n"));
+    const QString numero = path("Vantegra-sup-numero");
+    ASSERT_TRUE(scrivi(numero, salvato + "950\r\n"));
     const QPair<QString, const char *> casi[] = {{corto, "contiene 12 righe invece di 33"},
-                                                 {dati, "la riga 1 non contiene un solo testo tra virgolette"}};
+                                                 {dati, "la riga 1 non contiene un solo testo tra virgolette"},
+                                                 {lungo, "contiene 35 righe invece di 33"},
+                                                 {numero, "la riga 34 non contiene un solo testo tra virgolette"}};
     for (const auto &[file, motivo] : casi) {
         messages.clear();
         answerDialog(file);
