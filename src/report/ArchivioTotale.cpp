@@ -177,7 +177,7 @@ bool leggiArchivioTotale(const QList<QList<Variant>> &records, ArchivioTotale &o
 
     if (righe.size() > p.fine) {
         const QList<Variant> &superficie = righe[p.fine];
-        if (superficie.size() != 1 || superficie[0].isEmpty())
+        if (superficie.size() != 1)
             return rifiuta(QStringLiteral("la riga %1 non contiene la sola superficie del lotto").arg(rigaFile(p.fine)));
         letto.superficieLotto = superficie[0].text();
     }

@@ -311,23 +311,11 @@ TEST_F(RelazioneTest, ALotSurfaceTypedByHandIsSavedReadBackAndPrinted)
 TEST_F(RelazioneTest, AnOwnerTooLongForAFileNameStillGivesTheReportAsOftenAsItIsPrinted)
 {
     stimaCompleta();
-    const struct
-    {
-        QString proprietario;
-        QString parte;   // the owner's part of the report's name
-    } casi[] = {{QString(240, QLatin1Char('a')), QString(225, QLatin1Char('a'))},
-                {QString(120, QChar(0xE8)), QString(112, QChar(0xE8))}};
-    for (const auto &c : casi) {
-        QDir(cartella.path()).removeRecursively();
-        QDir().mkpath(cartella.path());
-        set(f, QStringLiteral("proprietà"), c.proprietario);
-        for (int volta = 1; volta <= 2; ++volta) {   // the second print replaces the first
-            SCOPED_TRACE(volta);
-            premi(f, QStringLiteral("stampa"));
-            EXPECT_TRUE(messages.isEmpty()) << messages.value(0).text.toStdString();
-            const QStringList scritti = QDir(cartella.path()).entryList(QDir::Files);
-            ASSERT_EQ(scritti.size(), 1);
-            EXPECT_EQ(scritti[0], QStringLiteral("-RelazioneVantegra-") + c.parte + QStringLiteral(".doc"));
-        }
+    set(f, QStringLiteral("proprietà"), QString(240, QLatin1Char('a')));
+    for (int volta = 1; volta <= 2; ++volta) {   // the second print replaces the first
+        premi(f, QStringLiteral("stampa"));
+        EXPECT_TRUE(messages.isEmpty()) << volta << ": " << messages.value(0).text.toStdString();
+        EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files),
+                  QStringList{QStringLiteral("-RelazioneVantegra-") + QString(225, QLatin1Char('a')) + QStringLiteral(".doc")});
     }
 }
